@@ -1,0 +1,241 @@
+// Our forms layer: forms with named controls and one handler per event,
+// timers, the message box, DoEvents and End. The faces are written against
+// these classes; a WindowSystem underneath makes the real windows.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "forms/value.h"
+#include "forms/window_system.h"
+
+namespace forms {
+
+class Form;
+
+// Unload modes passed to Form_QueryUnload.
+inline constexpr std::int16_t vbFormControlMenu = 0;
+inline constexpr std::int16_t vbFormCode = 1;
+inline constexpr std::int16_t vbAppWindows = 2;
+
+// Design lengths are twips; the faces are laid out at 15 twips a pixel.
+inline constexpr int kTwipsPerPixel = 15;
+constexpr int TwipsToPixels(int twips) { return twips / kTwipsPerPixel; }
+
+class Application {
+public:
+    Application(WindowSystem& system, std::wstring title);
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    WindowSystem& System() { return system_; }
+    const std::wstring& Title() const { return title_; }
+
+    // Loads and shows the start-up form, then dispatches events until End.
+    void Run(Form& startup);
+
+    // Runs one event handler. A run-time error that no handler trapped is
+    // shown to the user and ends the program, as nothing can recover from it.
+    void Dispatch(const std::function<void()>& handler);
+
+    // An OK-only box with the program's title, owned by the active form.
+    void MsgBox(const std::wstring& text);
+    void DoEvents() { system_.DoEvents(); }
+    [[noreturn]] void End();
+
+private:
+    friend class Form;
+    void FormActivated(Form& form);
+    void FormUnloaded();
+
+    WindowSystem& system_;
+    std::wstring title_;
+    Form* lastActivated_ = nullptr;
+    int loadedForms_ = 0;
+};
+
+class Control {
+public:
+    Control(Form& form, Control* container, ControlKind kind, std::wstring name);
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+    virtual ~Control() = default;
+
+    // The design values; changed freely before the form loads.
+    ControlSpec& Design() { return spec_; }
+    const std::wstring& Name() const { return spec_.name; }
+    Handle hWnd() const { return handle_; }
+    Control* Container() const { return container_; }
+    Form& OwnerForm() const { return form_; }
+
+    bool Visible() const { return spec_.visible; }
+    void SetVisible(bool visible);
+    bool Enabled() const { return spec_.enabled; }
+    void SetEnabled(bool enabled);
+    const std::wstring& ToolTipText() const { return spec_.toolTip; }
+    void SetToolTipText(const std::wstring& text);
+
+    int Left() const { return spec_.rect.left; }
+    int Top() const { return spec_.rect.top; }
+    int Width() const { return spec_.rect.width; }
+    int Height() const { return spec_.rect.height; }
+    void SetLeft(int left);
+    void SetWidth(int width);
+    void SetHeight(int height);
+    void Move(int left, int top);
+    void Move(int left, int top, int width, int height);
+
+protected:
+    WindowSystem& System();
+    bool Created() const { return handle_ != 0; }
+    void ApplyBounds();
+
+    Form& form_;
+    Control* container_;
+    ControlSpec spec_;
+    Handle handle_ = 0;
+
+private:
+    friend class Form;
+    virtual void OnClick() {}
+};
+
+// Controls that show a caption: buttons, option buttons, labels, menus.
+class CaptionedControl : public Control {
+public:
+    using Control::Control;
+    std::wstring Caption() const { return spec_.caption; }
+    void SetCaption(const std::wstring& text);
+};
+
+class CommandButton : public CaptionedControl {
+public:
+    CommandButton(Form& form, Control* container, std::wstring name, bool graphical = false);
+    std::function<void()> Click;
+
+private:
+    void OnClick() override;
+};
+
+class OptionButton : public CaptionedControl {
+public:
+    OptionButton(Form& form, Control* container, std::wstring name);
+    // Selecting the button is the user's; the window holds the truth.
+    Boolean Value() const;
+    void SetValue(Boolean value);
+};
+
+class TextBox : public Control {
+public:
+    TextBox(Form& form, Control* container, std::wstring name);
+    std::wstring Text() const;
+    void SetText(const std::wstring& text);
+};
+
+class Label : public CaptionedControl {
+public:
+    Label(Form& form, Control* container, std::wstring name);
+};
+
+class PictureBox : public Control {
+public:
+    PictureBox(Form& form, Control* container, std::wstring name);
+    // The inner area, inside the border, in pixels.
+    double ScaleWidth() const { return spec_.rect.width - 2 * BorderWidth(); }
+    double ScaleHeight() const { return spec_.rect.height - 2 * BorderWidth(); }
+
+private:
+    int BorderWidth() const;
+};
+
+class Menu : public CaptionedControl {
+public:
+    Menu(Form& form, std::wstring name);
+};
+
+class MenuItem : public CaptionedControl {
+public:
+    MenuItem(Menu& menu, std::wstring name);
+    std::function<void()> Click;
+
+private:
+    void OnClick() override;
+};
+
+// Ticks every Interval milliseconds while Enabled; Interval 0 never ticks.
+class Timer {
+public:
+    Timer(Form& form, bool enabled, int interval);
+    Timer(const Timer&) = delete;
+    Timer& operator=(const Timer&) = delete;
+
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool enabled);
+    int Interval() const { return interval_; }
+    void SetInterval(int interval);
+    std::function<void()> Tick;
+
+private:
+    friend class Form;
+    void Apply();
+
+    Form& form_;
+    int id_;
+    bool enabled_;
+    int interval_;
+};
+
+class Form : public WindowEvents {
+public:
+    Form(Application& app, FormSpec spec);
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+    ~Form() override = default;
+
+    Application& App() { return app_; }
+    FormSpec& Design() { return spec_; }
+    Handle hWnd() const { return handle_; }
+    bool Loaded() const { return handle_ != 0; }
+    bool Visible() const { return visible_; }
+
+    // Creates the window and its controls and runs Form_Load; once only.
+    void Load();
+    // Modeless; loads the form first when it is not loaded yet.
+    void Show(Form* owner = nullptr);
+    void Hide();
+    // Asks Form_QueryUnload first; a form that is not cancelled goes away.
+    void Unload();
+
+    double ScaleWidth();
+    double ScaleHeight();
+
+protected:
+    virtual void Form_Load() {}
+    virtual void Form_Activate() {}
+    virtual void Form_QueryUnload(Boolean& cancel, std::int16_t& unloadMode) {
+        (void)cancel;
+        (void)unloadMode;
+    }
+
+private:
+    friend class Application;
+    friend class Control;
+    friend class Timer;
+
+    void OnActivated() override;
+    void OnCloseRequest(int mode) override;
+    void OnCommand(int controlId) override;
+    void OnTimer(int timerId) override;
+    void QueryUnloadThenUnload(std::int16_t mode);
+
+    Application& app_;
+    FormSpec spec_;
+    Handle handle_ = 0;
+    bool visible_ = false;
+    std::vector<Control*> controls_;
+    std::vector<Timer*> timers_;
+};
+
+}  // namespace forms

@@ -1,0 +1,104 @@
+#include "forms/value.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+namespace forms {
+
+namespace {
+
+const wchar_t* DescriptionOf(int number) {
+    switch (number) {
+        case kInvalidProcedureCall: return L"Invalid procedure call or argument";
+        case kOverflow: return L"Overflow";
+        case kSubscriptOutOfRange: return L"Subscript out of range";
+        case kDivisionByZero: return L"Division by zero";
+        case kTypeMismatch: return L"Type mismatch";
+        default: return L"Application-defined or object-defined error";
+    }
+}
+
+bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n'; }
+
+bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+
+}  // namespace
+
+RuntimeError::RuntimeError(int number) : number_(number), description_(DescriptionOf(number)) {}
+
+void Raise(int number) { throw RuntimeError(number); }
+
+double RoundHalfEven(double value) {
+    // Written out rather than left to the floating-point environment, whose
+    // rounding mode a library call could have changed.
+    double floor = std::floor(value);
+    double diff = value - floor;
+    if (diff > 0.5) return floor + 1.0;
+    if (diff < 0.5) return floor;
+    return std::fmod(floor, 2.0) == 0.0 ? floor : floor + 1.0;
+}
+
+std::int16_t CInt(double value) {
+    if (std::isnan(value)) Raise(kOverflow);
+    double rounded = RoundHalfEven(value);
+    if (rounded < std::numeric_limits<std::int16_t>::min() || rounded > std::numeric_limits<std::int16_t>::max()) {
+        Raise(kOverflow);
+    }
+    return static_cast<std::int16_t>(rounded);
+}
+
+std::int32_t CLng(double value) {
+    if (std::isnan(value)) Raise(kOverflow);
+    double rounded = RoundHalfEven(value);
+    if (rounded < std::numeric_limits<std::int32_t>::min() || rounded > std::numeric_limits<std::int32_t>::max()) {
+        Raise(kOverflow);
+    }
+    return static_cast<std::int32_t>(rounded);
+}
+
+double CDbl(std::wstring_view text) {
+    size_t i = 0;
+    size_t n = text.size();
+    while (i < n && IsBlank(text[i])) ++i;
+    std::string ascii;
+    if (i < n && (text[i] == L'+' || text[i] == L'-')) ascii += static_cast<char>(text[i++]);
+    size_t digits = 0;
+    while (i < n && IsDigit(text[i])) { ascii += static_cast<char>(text[i++]); ++digits; }
+    if (i < n && text[i] == L'.') {
+        ascii += '.';
+        ++i;
+        while (i < n && IsDigit(text[i])) { ascii += static_cast<char>(text[i++]); ++digits; }
+    }
+    if (digits == 0) Raise(kTypeMismatch);
+    if (i < n && (text[i] == L'e' || text[i] == L'E')) {
+        ascii += 'e';
+        ++i;
+        if (i < n && (text[i] == L'+' || text[i] == L'-')) ascii += static_cast<char>(text[i++]);
+        size_t expDigits = 0;
+        while (i < n && IsDigit(text[i])) { ascii += static_cast<char>(text[i++]); ++expDigits; }
+        if (expDigits == 0) Raise(kTypeMismatch);
+    }
+    while (i < n && IsBlank(text[i])) ++i;
+    if (i != n) Raise(kTypeMismatch);
+    double value = std::strtod(ascii.c_str(), nullptr);
+    if (std::isinf(value)) Raise(kOverflow);
+    return value;
+}
+
+Colour RGB(double red, double green, double blue) {
+    auto channel = [](double v) -> Colour {
+        std::int16_t c = CInt(v);
+        if (c < 0) Raise(kInvalidProcedureCall);
+        return c > 255 ? 255u : static_cast<Colour>(c);
+    };
+    // Converted in argument order, so the first bad channel decides the error.
+    Colour r = channel(red);
+    Colour g = channel(green);
+    Colour b = channel(blue);
+    return r | (g << 8) | (b << 16);
+}
+
+std::wstring Str(long long value) { return std::to_wstring(value); }
+
+}  // namespace forms

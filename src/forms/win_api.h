@@ -1,0 +1,45 @@
+// The Windows functions the faces call by name (user32, gdi32, winmm). On
+// Windows they go straight to the system; tests put a recorder in their place.
+// Handles travel as integers, as the faces store them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace forms {
+
+class WinApi {
+public:
+    using Handle = std::intptr_t;
+    virtual ~WinApi() = default;
+
+    // user32
+    virtual std::uint32_t GetSysColor(std::int32_t element) = 0;
+    virtual std::int32_t SetSysColors(std::int32_t count, const std::int32_t* elements, const std::uint32_t* colours) = 0;
+    virtual Handle GetMenu(Handle window) = 0;
+    virtual Handle GetSubMenu(Handle menu, std::int32_t position) = 0;
+    virtual std::int32_t GetMenuItemID(Handle menu, std::int32_t position) = 0;
+    virtual std::int32_t SetMenuItemBitmaps(Handle menu, std::int32_t item, std::int32_t flags, Handle unchecked, Handle checked) = 0;
+
+    // gdi32
+    virtual Handle CreateCompatibleDC(Handle dc) = 0;
+    virtual Handle CreateHalftonePalette(Handle dc) = 0;
+    virtual Handle SelectPalette(Handle dc, Handle palette, bool forceBackground) = 0;
+    virtual Handle SelectObject(Handle dc, Handle object) = 0;
+    virtual std::int32_t BitBlt(Handle dst, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, Handle src,
+                                std::int32_t srcX, std::int32_t srcY, std::uint32_t rop) = 0;
+    virtual std::int32_t BeginPath(Handle dc) = 0;
+    virtual std::int32_t EndPath(Handle dc) = 0;
+    virtual std::int32_t StrokePath(Handle dc) = 0;
+    virtual std::int32_t MoveToEx(Handle dc, std::int32_t x, std::int32_t y) = 0;
+    virtual std::int32_t LineTo(Handle dc, std::int32_t x, std::int32_t y) = 0;
+
+    // winmm: name in the system's ANSI code page; nullptr stops the sound.
+    virtual std::int32_t sndPlaySoundA(const char* name, std::uint32_t flags) = 0;
+};
+
+inline constexpr std::uint32_t kSrcCopy = 0x00CC0020;
+inline constexpr std::uint32_t kSndAsync = 0x0001;
+inline constexpr std::uint32_t kSndLoop = 0x0008;
+
+}  // namespace forms

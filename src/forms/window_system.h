@@ -1,0 +1,134 @@
+// The narrow boundary between the forms layer and a window system. The real
+// implementation drives Win32 windows; the tests' double records every call.
+// Everything above this line (forms, faces) is portable and never sees a
+// Windows header.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace forms {
+
+using Handle = std::intptr_t;
+using Colour = std::uint32_t;
+
+// A colour as the designs give it: either 0x00BBGGRR, or a system colour
+// element n written as 0x80000000 | n, which follows the system colours.
+using OleColour = std::uint32_t;
+constexpr OleColour SystemColour(int element) { return 0x80000000u | static_cast<std::uint32_t>(element); }
+constexpr bool IsSystemColour(OleColour c) { return (c & 0x80000000u) != 0; }
+
+struct PixelRect {
+    int left = 0, top = 0, width = 0, height = 0;
+};
+
+struct PixelSize {
+    int width = 0, height = 0;
+};
+
+enum class ControlKind {
+    CommandButton,    // standard push button: draws its caption only
+    GraphicalButton,  // draws its picture on its back colour
+    OptionButton,
+    TextBox,
+    PictureBox,
+    Label,  // windowless: drawn by its container
+    Image,  // windowless: drawn by its container
+    Menu,   // a drop-down on the form's menu bar
+    MenuItem,
+};
+
+enum class BorderStyle { None, Flat, ThreeD };
+
+struct FontSpec {
+    std::wstring name;  // empty: the platform's default control font
+    double points = 0;
+    bool bold = false;
+    int charset = 0;
+};
+
+// Everything a window system needs to make one control. Positions are pixels
+// of the container's inner area.
+struct ControlSpec {
+    ControlKind kind = ControlKind::CommandButton;
+    std::wstring name;  // design name, findable from another process
+    int id = 0;         // reported back with OnCommand
+    PixelRect rect;
+    std::wstring caption;
+    std::wstring toolTip;
+    bool visible = true;
+    bool enabled = true;
+    OleColour backColour = SystemColour(15);
+    OleColour foreColour = SystemColour(18);
+    bool transparent = false;
+    enum class Align { Left, Centre, Right } textAlign = Align::Left;
+    BorderStyle border = BorderStyle::None;
+    FontSpec font;
+    int tabIndex = 0;
+};
+
+struct FormSpec {
+    std::wstring caption;
+    PixelSize clientSize;
+    OleColour backColour = SystemColour(15);
+    OleColour foreColour = SystemColour(18);
+    bool centred = true;
+};
+
+// What a window system reports back to a form.
+class WindowEvents {
+public:
+    virtual ~WindowEvents() = default;
+    // The form's window became the active window (for any reason).
+    virtual void OnActivated() = 0;
+    // Something asks the window to close; mode says who (close box 0,
+    // the system shutting down 2).
+    virtual void OnCloseRequest(int mode) = 0;
+    // A button was clicked or a menu item chosen.
+    virtual void OnCommand(int controlId) = 0;
+    virtual void OnTimer(int timerId) = 0;
+};
+
+class WindowSystem {
+public:
+    virtual ~WindowSystem() = default;
+
+    virtual Handle CreateForm(const FormSpec& spec, WindowEvents& events) = 0;
+    virtual void DestroyForm(Handle form) = 0;
+    // Controls are created in design order; parent is the form or a picture
+    // box. Controls created earlier in one container lie above later ones.
+    virtual Handle CreateControl(Handle form, Handle parent, const ControlSpec& spec) = 0;
+
+    // Makes the form visible and the active window; owner 0 means none.
+    virtual void ShowForm(Handle form, Handle owner) = 0;
+    virtual void HideForm(Handle form) = 0;
+    virtual PixelSize ClientSize(Handle form) = 0;
+
+    virtual void SetVisible(Handle control, bool visible) = 0;
+    virtual void SetEnabled(Handle control, bool enabled) = 0;
+    virtual void SetCaption(Handle control, const std::wstring& text) = 0;
+    virtual std::wstring GetCaption(Handle control) = 0;
+    virtual void SetToolTip(Handle control, const std::wstring& text) = 0;
+    virtual void SetBounds(Handle control, const PixelRect& rect) = 0;
+    virtual void SetChecked(Handle control, bool checked) = 0;
+    virtual bool GetChecked(Handle control) = 0;
+
+    // interval 0 stops the timer.
+    virtual void SetTimer(Handle form, int timerId, int intervalMs) = 0;
+
+    // Runs task from the message loop, after the event now running.
+    virtual void Post(std::function<void()> task) = 0;
+    // Handles what is waiting in the message loop, then returns.
+    virtual void DoEvents() = 0;
+    virtual void RunMessageLoop() = 0;
+
+    // An OK-only box without icon; returns when the user closed it, while
+    // the message loop keeps running.
+    virtual void ShowMessage(Handle owner, const std::wstring& text, const std::wstring& title) = 0;
+
+    // Ends the process at once: no handler, no clean-up.
+    [[noreturn]] virtual void EndProgram() = 0;
+};
+
+}  // namespace forms

@@ -1,0 +1,68 @@
+#include "win32/win32_api.h"
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#include <mmsystem.h>
+
+namespace tint::win32 {
+
+namespace {
+
+template <class T>
+T As(forms::WinApi::Handle h) {
+    return reinterpret_cast<T>(h);
+}
+
+forms::WinApi::Handle From(const void* p) { return reinterpret_cast<forms::WinApi::Handle>(p); }
+
+}  // namespace
+
+std::uint32_t Win32Api::GetSysColor(std::int32_t element) { return ::GetSysColor(element); }
+
+std::int32_t Win32Api::SetSysColors(std::int32_t count, const std::int32_t* elements, const std::uint32_t* colours) {
+    static_assert(sizeof(INT) == sizeof(std::int32_t) && sizeof(COLORREF) == sizeof(std::uint32_t));
+    return ::SetSysColors(count, reinterpret_cast<const INT*>(elements), reinterpret_cast<const COLORREF*>(colours));
+}
+
+forms::WinApi::Handle Win32Api::GetMenu(Handle window) { return From(::GetMenu(As<HWND>(window))); }
+
+forms::WinApi::Handle Win32Api::GetSubMenu(Handle menu, std::int32_t position) { return From(::GetSubMenu(As<HMENU>(menu), position)); }
+
+std::int32_t Win32Api::GetMenuItemID(Handle menu, std::int32_t position) {
+    return static_cast<std::int32_t>(::GetMenuItemID(As<HMENU>(menu), position));
+}
+
+std::int32_t Win32Api::SetMenuItemBitmaps(Handle menu, std::int32_t item, std::int32_t flags, Handle unchecked, Handle checked) {
+    return ::SetMenuItemBitmaps(As<HMENU>(menu), static_cast<UINT>(item), static_cast<UINT>(flags), As<HBITMAP>(unchecked), As<HBITMAP>(checked));
+}
+
+forms::WinApi::Handle Win32Api::CreateCompatibleDC(Handle dc) { return From(::CreateCompatibleDC(As<HDC>(dc))); }
+
+forms::WinApi::Handle Win32Api::CreateHalftonePalette(Handle dc) { return From(::CreateHalftonePalette(As<HDC>(dc))); }
+
+forms::WinApi::Handle Win32Api::SelectPalette(Handle dc, Handle palette, bool forceBackground) {
+    return From(::SelectPalette(As<HDC>(dc), As<HPALETTE>(palette), forceBackground ? TRUE : FALSE));
+}
+
+forms::WinApi::Handle Win32Api::SelectObject(Handle dc, Handle object) { return From(::SelectObject(As<HDC>(dc), As<HGDIOBJ>(object))); }
+
+std::int32_t Win32Api::BitBlt(Handle dst, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, Handle src,
+                              std::int32_t srcX, std::int32_t srcY, std::uint32_t rop) {
+    return ::BitBlt(As<HDC>(dst), x, y, width, height, As<HDC>(src), srcX, srcY, rop);
+}
+
+std::int32_t Win32Api::BeginPath(Handle dc) { return ::BeginPath(As<HDC>(dc)); }
+
+std::int32_t Win32Api::EndPath(Handle dc) { return ::EndPath(As<HDC>(dc)); }
+
+std::int32_t Win32Api::StrokePath(Handle dc) { return ::StrokePath(As<HDC>(dc)); }
+
+std::int32_t Win32Api::MoveToEx(Handle dc, std::int32_t x, std::int32_t y) { return ::MoveToEx(As<HDC>(dc), x, y, nullptr); }
+
+std::int32_t Win32Api::LineTo(Handle dc, std::int32_t x, std::int32_t y) { return ::LineTo(As<HDC>(dc), x, y); }
+
+std::int32_t Win32Api::sndPlaySoundA(const char* name, std::uint32_t flags) { return ::sndPlaySoundA(name, flags); }
+
+}  // namespace tint::win32

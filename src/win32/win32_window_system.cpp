@@ -1,0 +1,465 @@
+#include "win32/win32_window_system.h"
+
+#include <utility>
+
+namespace tint::win32 {
+
+namespace {
+
+constexpr wchar_t kFormClass[] = L"TintFace";
+constexpr wchar_t kPictureClass[] = L"TintPictureBox";
+constexpr wchar_t kDispatcherClass[] = L"TintDispatcher";
+// The control's record, for painting owner-drawn buttons.
+constexpr wchar_t kItemProperty[] = L"TintItem";
+// Another process (the end-to-end probe) asks a form for one of its controls
+// by the name the design gives it: wParam is a global atom holding the name;
+// the answer is the control's window, or, for the second message, the
+// command identifier its click or choice sends (menus cannot be read from
+// another process under Wine).
+constexpr wchar_t kFindControlMessage[] = L"TintFindControl";
+constexpr wchar_t kFindCommandMessage[] = L"TintFindCommand";
+constexpr UINT kRunPostedTask = WM_APP + 1;
+
+forms::Handle ToHandle(const void* p) { return reinterpret_cast<forms::Handle>(p); }
+
+COLORREF ToColorRef(forms::OleColour colour) {
+    if (forms::IsSystemColour(colour)) return ::GetSysColor(static_cast<int>(colour & 0xFFu));
+    return static_cast<COLORREF>(colour & 0x00FFFFFFu);
+}
+
+void FillWith(HDC dc, const RECT& rect, forms::OleColour colour) {
+    // A solid brush made and freed here; the system colour brushes need no freeing.
+    if (forms::IsSystemColour(colour)) {
+        ::FillRect(dc, &rect, ::GetSysColorBrush(static_cast<int>(colour & 0xFFu)));
+        return;
+    }
+    HBRUSH brush = ::CreateSolidBrush(ToColorRef(colour));
+    ::FillRect(dc, &rect, brush);
+    ::DeleteObject(brush);
+}
+
+RECT ToRect(const forms::PixelRect& r) { return RECT{r.left, r.top, r.left + r.width, r.top + r.height}; }
+
+}  // namespace
+
+Win32WindowSystem::Win32WindowSystem(HINSTANCE instance) : instance_(instance) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = &Win32WindowSystem::WindowProc;
+    wc.hInstance = instance;
+    wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    wc.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(1));
+    wc.lpszClassName = kFormClass;
+    ::RegisterClassExW(&wc);
+
+    wc.lpfnWndProc = &Win32WindowSystem::WindowProc;
+    wc.hIcon = nullptr;
+    wc.lpszClassName = kPictureClass;
+    ::RegisterClassExW(&wc);
+
+    wc.lpfnWndProc = &Win32WindowSystem::DispatcherProc;
+    wc.lpszClassName = kDispatcherClass;
+    ::RegisterClassExW(&wc);
+    dispatcher_ = ::CreateWindowExW(0, kDispatcherClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, this);
+
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
+        controlFont_ = ::CreateFontIndirectW(&metrics.lfMessageFont);
+    }
+    if (controlFont_ == nullptr) controlFont_ = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+}
+
+Win32WindowSystem::~Win32WindowSystem() = default;
+
+Win32WindowSystem::Item& Win32WindowSystem::Lookup(forms::Handle handle) { return *items_.at(handle); }
+
+Win32WindowSystem::Item* Win32WindowSystem::FormOf(HWND hwnd) {
+    HWND root = ::GetAncestor(hwnd, GA_ROOT);
+    auto it = items_.find(ToHandle(root));
+    return it == items_.end() ? nullptr : it->second.get();
+}
+
+forms::Handle Win32WindowSystem::CreateForm(const forms::FormSpec& spec, forms::WindowEvents& events) {
+    auto item = std::make_unique<Item>();
+    item->system = this;
+    item->isForm = true;
+    item->formSpec = spec;
+    item->events = &events;
+    Item* raw = item.get();
+    DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+    RECT rect{0, 0, spec.clientSize.width, spec.clientSize.height};
+    ::AdjustWindowRectEx(&rect, style, TRUE, 0);
+    HWND hwnd = ::CreateWindowExW(0, kFormClass, spec.caption.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT, rect.right - rect.left,
+                                  rect.bottom - rect.top, nullptr, nullptr, instance_, raw);
+    raw->hwnd = hwnd;
+    forms::Handle handle = ToHandle(hwnd);
+    items_[handle] = std::move(item);
+    return handle;
+}
+
+void Win32WindowSystem::DestroyForm(forms::Handle form) {
+    Item& item = Lookup(form);
+    HWND hwnd = item.hwnd;
+    ::DestroyWindow(hwnd);
+    for (auto it = items_.begin(); it != items_.end();) {
+        Item& other = *it->second;
+        bool belongs = other.hwnd == hwnd || (other.hwnd == nullptr && other.parent != nullptr && ::GetAncestor(other.parent, GA_ROOT) == nullptr) ||
+                       other.menuOwner == hwnd;
+        it = belongs ? items_.erase(it) : std::next(it);
+    }
+}
+
+forms::Handle Win32WindowSystem::CreateControl(forms::Handle form, forms::Handle parent, const forms::ControlSpec& spec) {
+    using forms::ControlKind;
+    auto item = std::make_unique<Item>();
+    item->system = this;
+    item->spec = spec;
+    Item* raw = item.get();
+    Item& formItem = Lookup(form);
+    HWND parentHwnd = reinterpret_cast<HWND>(parent);
+
+    if (spec.kind == ControlKind::Menu) {
+        HMENU bar = ::GetMenu(formItem.hwnd);
+        if (bar == nullptr) {
+            bar = ::CreateMenu();
+            ::SetMenu(formItem.hwnd, bar);
+        }
+        raw->menu = ::CreatePopupMenu();
+        raw->menuOwner = formItem.hwnd;
+        ::AppendMenuW(bar, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(raw->menu), spec.caption.c_str());
+        ::DrawMenuBar(formItem.hwnd);
+        forms::Handle handle = ToHandle(raw);
+        items_[handle] = std::move(item);
+        return handle;
+    }
+    if (spec.kind == ControlKind::MenuItem) {
+        Item& menu = Lookup(parent);
+        raw->menu = menu.menu;
+        raw->menuOwner = formItem.hwnd;
+        UINT flags = MF_STRING | (spec.enabled ? MF_ENABLED : MF_GRAYED);
+        ::AppendMenuW(menu.menu, flags, static_cast<UINT_PTR>(spec.id), spec.caption.c_str());
+        forms::Handle handle = ToHandle(raw);
+        items_[handle] = std::move(item);
+        return handle;
+    }
+    if (spec.kind == ControlKind::Label || spec.kind == ControlKind::Image) {
+        raw->parent = parentHwnd;
+        Lookup(parent).windowless.push_back(raw);
+        forms::Handle handle = ToHandle(raw);
+        items_[handle] = std::move(item);
+        ::InvalidateRect(parentHwnd, nullptr, TRUE);
+        return handle;
+    }
+
+    const wchar_t* windowClass = L"BUTTON";
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
+    DWORD exStyle = 0;
+    switch (spec.kind) {
+        case ControlKind::CommandButton: style |= BS_PUSHBUTTON | WS_TABSTOP; break;
+        case ControlKind::GraphicalButton: style |= BS_OWNERDRAW | WS_TABSTOP; break;
+        case ControlKind::OptionButton: style |= BS_AUTORADIOBUTTON | WS_TABSTOP; break;
+        case ControlKind::TextBox:
+            windowClass = L"EDIT";
+            style |= ES_AUTOHSCROLL | WS_TABSTOP;
+            exStyle |= WS_EX_CLIENTEDGE;
+            break;
+        case ControlKind::PictureBox:
+            windowClass = kPictureClass;
+            style |= WS_CLIPCHILDREN;
+            // Lets dialog-style keyboard navigation reach the buttons inside.
+            exStyle |= WS_EX_CONTROLPARENT;
+            if (spec.border == forms::BorderStyle::ThreeD) exStyle |= WS_EX_CLIENTEDGE;
+            if (spec.border == forms::BorderStyle::Flat) style |= WS_BORDER;
+            break;
+        default: break;
+    }
+    if (spec.visible) style |= WS_VISIBLE;
+    if (!spec.enabled) style |= WS_DISABLED;
+    raw->parent = parentHwnd;
+    const forms::PixelRect& r = spec.rect;
+    HWND hwnd = ::CreateWindowExW(exStyle, windowClass, spec.caption.c_str(), style, r.left, r.top, r.width, r.height, parentHwnd,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance_, raw);
+    raw->hwnd = hwnd;
+    ::SetPropW(hwnd, kItemProperty, reinterpret_cast<HANDLE>(raw));
+    ::SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont_), FALSE);
+    // Each control goes below the ones made before it: the design order is
+    // the stacking order, first on top.
+    ::SetWindowPos(hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    forms::Handle handle = ToHandle(hwnd);
+    items_[handle] = std::move(item);
+    return handle;
+}
+
+void Win32WindowSystem::FitClientArea(Item& form) {
+    // The menu bar can take more than one line, which no advance computation
+    // knows about: measure the client area and correct the outer size.
+    RECT client{};
+    ::GetClientRect(form.hwnd, &client);
+    RECT window{};
+    ::GetWindowRect(form.hwnd, &window);
+    int width = (window.right - window.left) + form.formSpec.clientSize.width - client.right;
+    int height = (window.bottom - window.top) + form.formSpec.clientSize.height - client.bottom;
+    RECT work{};
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    int x = work.left + ((work.right - work.left) - width) / 2;
+    int y = work.top + ((work.bottom - work.top) - height) / 2;
+    ::SetWindowPos(form.hwnd, nullptr, x < work.left ? work.left : x, y < work.top ? work.top : y, width, height,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    form.sized = true;
+}
+
+void Win32WindowSystem::ShowForm(forms::Handle form, forms::Handle owner) {
+    Item& item = Lookup(form);
+    if (!item.sized) FitClientArea(item);
+    ::SetWindowLongPtrW(item.hwnd, GWLP_HWNDPARENT, static_cast<LONG_PTR>(owner));
+    ::ShowWindow(item.hwnd, SW_SHOW);
+    ::SetForegroundWindow(item.hwnd);
+    ::SetActiveWindow(item.hwnd);
+}
+
+void Win32WindowSystem::HideForm(forms::Handle form) { ::ShowWindow(Lookup(form).hwnd, SW_HIDE); }
+
+forms::PixelSize Win32WindowSystem::ClientSize(forms::Handle form) {
+    RECT client{};
+    ::GetClientRect(Lookup(form).hwnd, &client);
+    return {client.right, client.bottom};
+}
+
+void Win32WindowSystem::RedrawItem(Item& item) {
+    if (item.hwnd != nullptr) {
+        ::InvalidateRect(item.hwnd, nullptr, TRUE);
+    } else if (item.parent != nullptr) {
+        RECT rect = ToRect(item.spec.rect);
+        ::InvalidateRect(item.parent, &rect, TRUE);
+    }
+}
+
+void Win32WindowSystem::SetVisible(forms::Handle control, bool visible) {
+    Item& item = Lookup(control);
+    item.spec.visible = visible;
+    if (item.hwnd != nullptr) {
+        ::ShowWindow(item.hwnd, visible ? SW_SHOWNA : SW_HIDE);
+    } else {
+        RedrawItem(item);
+    }
+}
+
+void Win32WindowSystem::SetEnabled(forms::Handle control, bool enabled) {
+    Item& item = Lookup(control);
+    item.spec.enabled = enabled;
+    if (item.spec.kind == forms::ControlKind::MenuItem) {
+        ::EnableMenuItem(item.menu, static_cast<UINT>(item.spec.id), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+    } else if (item.hwnd != nullptr) {
+        ::EnableWindow(item.hwnd, enabled ? TRUE : FALSE);
+    } else {
+        RedrawItem(item);
+    }
+}
+
+void Win32WindowSystem::SetCaption(forms::Handle control, const std::wstring& text) {
+    Item& item = Lookup(control);
+    item.spec.caption = text;
+    if (item.spec.kind == forms::ControlKind::MenuItem) {
+        ::ModifyMenuW(item.menu, static_cast<UINT>(item.spec.id), MF_BYCOMMAND | MF_STRING, static_cast<UINT_PTR>(item.spec.id),
+                      text.c_str());
+    } else if (item.hwnd != nullptr) {
+        ::SetWindowTextW(item.hwnd, text.c_str());
+    } else {
+        RedrawItem(item);
+    }
+}
+
+std::wstring Win32WindowSystem::GetCaption(forms::Handle control) {
+    Item& item = Lookup(control);
+    if (item.hwnd == nullptr) return item.spec.caption;
+    int length = ::GetWindowTextLengthW(item.hwnd);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    int got = ::GetWindowTextW(item.hwnd, text.data(), length + 1);
+    text.resize(static_cast<size_t>(got > 0 ? got : 0));
+    return text;
+}
+
+void Win32WindowSystem::SetToolTip(forms::Handle control, const std::wstring& text) { Lookup(control).spec.toolTip = text; }
+
+void Win32WindowSystem::SetBounds(forms::Handle control, const forms::PixelRect& rect) {
+    Item& item = Lookup(control);
+    if (item.hwnd != nullptr) {
+        item.spec.rect = rect;
+        ::MoveWindow(item.hwnd, rect.left, rect.top, rect.width, rect.height, TRUE);
+        return;
+    }
+    RedrawItem(item);
+    item.spec.rect = rect;
+    RedrawItem(item);
+}
+
+void Win32WindowSystem::SetChecked(forms::Handle control, bool checked) {
+    ::SendMessageW(Lookup(control).hwnd, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+bool Win32WindowSystem::GetChecked(forms::Handle control) {
+    return ::SendMessageW(Lookup(control).hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Win32WindowSystem::SetTimer(forms::Handle form, int timerId, int intervalMs) {
+    HWND hwnd = Lookup(form).hwnd;
+    if (intervalMs > 0) {
+        ::SetTimer(hwnd, static_cast<UINT_PTR>(timerId), static_cast<UINT>(intervalMs), nullptr);
+    } else {
+        ::KillTimer(hwnd, static_cast<UINT_PTR>(timerId));
+    }
+}
+
+void Win32WindowSystem::Post(std::function<void()> task) {
+    posted_.push_back(std::move(task));
+    ::PostMessageW(dispatcher_, kRunPostedTask, 0, 0);
+}
+
+void Win32WindowSystem::RunOnePostedTask() {
+    if (posted_.empty()) return;
+    std::function<void()> task = std::move(posted_.front());
+    posted_.pop_front();
+    task();
+}
+
+void Win32WindowSystem::DoEvents() {
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            ::PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
+        }
+        HWND root = msg.hwnd != nullptr ? ::GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+        if (root != nullptr && FormOf(root) != nullptr && ::IsDialogMessageW(root, &msg)) continue;
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+}
+
+void Win32WindowSystem::RunMessageLoop() {
+    MSG msg;
+    while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        HWND root = msg.hwnd != nullptr ? ::GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+        if (root != nullptr && FormOf(root) != nullptr && ::IsDialogMessageW(root, &msg)) continue;
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+}
+
+void Win32WindowSystem::ShowMessage(forms::Handle owner, const std::wstring& text, const std::wstring& title) {
+    ::MessageBoxW(reinterpret_cast<HWND>(owner), text.c_str(), title.c_str(), MB_OK);
+}
+
+void Win32WindowSystem::EndProgram() { ::ExitProcess(0); }
+
+void Win32WindowSystem::PaintWindowless(Item& item, HDC dc) {
+    // Later items first: the earlier in design order lies on top.
+    for (auto it = item.windowless.rbegin(); it != item.windowless.rend(); ++it) {
+        Item& child = **it;
+        if (!child.spec.visible || child.spec.kind != forms::ControlKind::Label) continue;
+        RECT rect = ToRect(child.spec.rect);
+        if (!child.spec.transparent) FillWith(dc, rect, child.spec.backColour);
+        HGDIOBJ oldFont = ::SelectObject(dc, controlFont_);
+        ::SetBkMode(dc, TRANSPARENT);
+        ::SetTextColor(dc, child.spec.enabled ? ToColorRef(child.spec.foreColour) : ::GetSysColor(COLOR_GRAYTEXT));
+        UINT format = DT_WORDBREAK;
+        if (child.spec.textAlign == forms::ControlSpec::Align::Centre) format |= DT_CENTER;
+        if (child.spec.textAlign == forms::ControlSpec::Align::Right) format |= DT_RIGHT;
+        ::DrawTextW(dc, child.spec.caption.c_str(), -1, &rect, format);
+        ::SelectObject(dc, oldFont);
+    }
+}
+
+LRESULT Win32WindowSystem::HandleMessage(Item& item, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_ERASEBKGND: {
+            RECT rect{};
+            ::GetClientRect(hwnd, &rect);
+            FillWith(reinterpret_cast<HDC>(wp), rect, item.isForm ? item.formSpec.backColour : item.spec.backColour);
+            return 1;
+        }
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = ::BeginPaint(hwnd, &ps);
+            PaintWindowless(item, dc);
+            ::EndPaint(hwnd, &ps);
+            return 0;
+        }
+        case WM_DRAWITEM: {
+            // The graphical button: its back colour with a raised or pressed edge.
+            auto* draw = reinterpret_cast<DRAWITEMSTRUCT*>(lp);
+            auto* button = reinterpret_cast<Item*>(::GetPropW(draw->hwndItem, kItemProperty));
+            if (button == nullptr) break;
+            RECT rect = draw->rcItem;
+            FillWith(draw->hDC, rect, button->spec.backColour);
+            ::DrawEdge(draw->hDC, &rect, (draw->itemState & ODS_SELECTED) ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+            if (draw->itemState & ODS_FOCUS) {
+                ::InflateRect(&rect, -3, -3);
+                ::DrawFocusRect(draw->hDC, &rect);
+            }
+            return TRUE;
+        }
+        case WM_COMMAND:
+            // Menu commands, and clicks of buttons inside picture boxes, all
+            // go to the form that owns them.
+            if (lp == 0 || HIWORD(wp) == BN_CLICKED) {
+                Item* form = FormOf(hwnd);
+                if (form != nullptr && form->events != nullptr) form->events->OnCommand(LOWORD(wp));
+                return 0;
+            }
+            break;
+        default: break;
+    }
+    static const UINT findControl = ::RegisterWindowMessageW(kFindControlMessage);
+    static const UINT findCommand = ::RegisterWindowMessageW(kFindCommandMessage);
+    if (item.isForm && (msg == findControl || msg == findCommand)) {
+        wchar_t name[256] = {};
+        if (::GlobalGetAtomNameW(static_cast<ATOM>(wp), name, 256) == 0) return 0;
+        for (const auto& [handle, other] : items_) {
+            if (other->isForm || other->spec.name != name) continue;
+            HWND owner = other->hwnd != nullptr ? ::GetAncestor(other->hwnd, GA_ROOT) : other->menuOwner;
+            if (owner != hwnd) continue;
+            if (msg == findCommand) return other->spec.id;
+            return reinterpret_cast<LRESULT>(other->hwnd);
+        }
+        return 0;
+    }
+    if (item.isForm && item.events != nullptr) {
+        switch (msg) {
+            case WM_ACTIVATE:
+                if (LOWORD(wp) != WA_INACTIVE) item.events->OnActivated();
+                break;
+            case WM_CLOSE: item.events->OnCloseRequest(0); return 0;
+            case WM_QUERYENDSESSION: item.events->OnCloseRequest(2); return TRUE;
+            case WM_TIMER: item.events->OnTimer(static_cast<int>(wp)); return 0;
+            default: break;
+        }
+    }
+    return ::DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+LRESULT CALLBACK Win32WindowSystem::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lp);
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* item = reinterpret_cast<Item*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (item == nullptr || item->system == nullptr) return ::DefWindowProcW(hwnd, msg, wp, lp);
+    return item->system->HandleMessage(*item, hwnd, msg, wp, lp);
+}
+
+LRESULT CALLBACK Win32WindowSystem::DispatcherProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lp);
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<Win32WindowSystem*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (msg == kRunPostedTask && self != nullptr) {
+        self->RunOnePostedTask();
+        return 0;
+    }
+    return ::DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+}  // namespace tint::win32

@@ -1,0 +1,83 @@
+// The real window system: Win32 windows and child controls. Labels and
+// images have no window of their own and are painted by their container, so
+// they always lie below the container's windowed controls.
+#pragma once
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "forms/window_system.h"
+
+namespace tint::win32 {
+
+class Win32WindowSystem final : public forms::WindowSystem {
+public:
+    explicit Win32WindowSystem(HINSTANCE instance);
+    ~Win32WindowSystem() override;
+
+    forms::Handle CreateForm(const forms::FormSpec& spec, forms::WindowEvents& events) override;
+    void DestroyForm(forms::Handle form) override;
+    forms::Handle CreateControl(forms::Handle form, forms::Handle parent, const forms::ControlSpec& spec) override;
+
+    void ShowForm(forms::Handle form, forms::Handle owner) override;
+    void HideForm(forms::Handle form) override;
+    forms::PixelSize ClientSize(forms::Handle form) override;
+
+    void SetVisible(forms::Handle control, bool visible) override;
+    void SetEnabled(forms::Handle control, bool enabled) override;
+    void SetCaption(forms::Handle control, const std::wstring& text) override;
+    std::wstring GetCaption(forms::Handle control) override;
+    void SetToolTip(forms::Handle control, const std::wstring& text) override;
+    void SetBounds(forms::Handle control, const forms::PixelRect& rect) override;
+    void SetChecked(forms::Handle control, bool checked) override;
+    bool GetChecked(forms::Handle control) override;
+
+    void SetTimer(forms::Handle form, int timerId, int intervalMs) override;
+    void Post(std::function<void()> task) override;
+    void DoEvents() override;
+    void RunMessageLoop() override;
+    void ShowMessage(forms::Handle owner, const std::wstring& text, const std::wstring& title) override;
+    [[noreturn]] void EndProgram() override;
+
+    // One record per form and control; windowless ones have no hwnd.
+    struct Item {
+        Win32WindowSystem* system = nullptr;
+        bool isForm = false;
+        forms::ControlSpec spec;
+        forms::FormSpec formSpec;
+        HWND hwnd = nullptr;
+        HWND parent = nullptr;  // the window that paints a windowless item
+        HMENU menu = nullptr;   // a drop-down menu, or the menu an item sits in
+        HWND menuOwner = nullptr;
+        forms::WindowEvents* events = nullptr;
+        bool sized = false;     // a form's client area has been fitted
+        std::vector<Item*> windowless;  // painted by this window, in design order
+    };
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    static LRESULT CALLBACK DispatcherProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT HandleMessage(Item& item, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    void PaintWindowless(Item& item, HDC dc);
+    void FitClientArea(Item& form);
+    void RedrawItem(Item& item);
+    Item& Lookup(forms::Handle handle);
+    Item* FormOf(HWND hwnd);
+    void RunOnePostedTask();
+
+    HINSTANCE instance_;
+    HWND dispatcher_ = nullptr;
+    HFONT controlFont_ = nullptr;
+    std::map<forms::Handle, std::unique_ptr<Item>> items_;
+    std::deque<std::function<void()>> posted_;
+};
+
+}  // namespace tint::win32

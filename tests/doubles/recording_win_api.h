@@ -1,0 +1,51 @@
+// The faces' Windows calls, recorded in order with their arguments, over a
+// simulated system-colour table that SetSysColors really changes.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "forms/win_api.h"
+
+namespace tint::testing {
+
+class RecordingWinApi : public forms::WinApi {
+public:
+    std::vector<std::string> calls;
+    // Where set, every call is also written here, to be seen in order with
+    // another double's record.
+    std::vector<std::string>* alsoLog = nullptr;
+    std::map<std::int32_t, std::uint32_t> sysColours;
+
+    std::uint32_t GetSysColor(std::int32_t element) override;
+    std::int32_t SetSysColors(std::int32_t count, const std::int32_t* elements, const std::uint32_t* colours) override;
+    Handle GetMenu(Handle window) override;
+    Handle GetSubMenu(Handle menu, std::int32_t position) override;
+    std::int32_t GetMenuItemID(Handle menu, std::int32_t position) override;
+    std::int32_t SetMenuItemBitmaps(Handle menu, std::int32_t item, std::int32_t flags, Handle unchecked, Handle checked) override;
+    Handle CreateCompatibleDC(Handle dc) override;
+    Handle CreateHalftonePalette(Handle dc) override;
+    Handle SelectPalette(Handle dc, Handle palette, bool forceBackground) override;
+    Handle SelectObject(Handle dc, Handle object) override;
+    std::int32_t BitBlt(Handle dst, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, Handle src, std::int32_t srcX,
+                        std::int32_t srcY, std::uint32_t rop) override;
+    std::int32_t BeginPath(Handle dc) override;
+    std::int32_t EndPath(Handle dc) override;
+    std::int32_t StrokePath(Handle dc) override;
+    std::int32_t MoveToEx(Handle dc, std::int32_t x, std::int32_t y) override;
+    std::int32_t LineTo(Handle dc, std::int32_t x, std::int32_t y) override;
+    std::int32_t sndPlaySoundA(const char* name, std::uint32_t flags) override;
+
+    // The calls whose text starts with prefix, in order.
+    std::vector<std::string> CallsStartingWith(const std::string& prefix) const;
+
+private:
+    void Record(std::string call);
+    Handle next_ = 1000;
+};
+
+std::string Hex(std::uint32_t value);
+
+}  // namespace tint::testing

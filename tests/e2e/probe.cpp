@@ -1,0 +1,146 @@
+// The end-to-end tests' second process: finds the program's windows, reads
+// system colours and window state, and acts as the user would, through window
+// messages. One command per run; results on standard output; exit code 0 when
+// the command succeeded.
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+
+namespace {
+
+struct Search {
+    const wchar_t* title;
+    const wchar_t* className;
+    HWND found;
+};
+
+BOOL CALLBACK FindTop(HWND hwnd, LPARAM lp) {
+    auto* s = reinterpret_cast<Search*>(lp);
+    wchar_t title[512] = {};
+    wchar_t cls[128] = {};
+    ::GetWindowTextW(hwnd, title, 512);
+    ::GetClassNameW(hwnd, cls, 128);
+    if (!::IsWindowVisible(hwnd)) return TRUE;
+    if (s->title != nullptr && std::wcscmp(title, s->title) != 0) return TRUE;
+    if (s->className != nullptr && std::wcscmp(cls, s->className) != 0) return TRUE;
+    s->found = hwnd;
+    return FALSE;
+}
+
+HWND WaitFor(const wchar_t* title, const wchar_t* className, int timeoutMs) {
+    for (int waited = 0;; waited += 50) {
+        Search s{title, className, nullptr};
+        ::EnumWindows(FindTop, reinterpret_cast<LPARAM>(&s));
+        if (s.found != nullptr || waited >= timeoutMs) return s.found;
+        ::Sleep(50);
+    }
+}
+
+// Asks the form for one of its controls by design name (see the program's
+// window system for the two messages).
+DWORD_PTR AskForm(HWND form, const wchar_t* message, const wchar_t* name) {
+    ATOM atom = ::GlobalAddAtomW(name);
+    DWORD_PTR result = 0;
+    ::SendMessageTimeoutW(form, ::RegisterWindowMessageW(message), atom, 0, SMTO_ABORTIFHUNG, 5000, &result);
+    ::GlobalDeleteAtom(atom);
+    return result;
+}
+
+BOOL CALLBACK CollectText(HWND hwnd, LPARAM lp) {
+    wchar_t cls[64] = {};
+    ::GetClassNameW(hwnd, cls, 64);
+    if (std::wcscmp(cls, L"Static") == 0) {
+        wchar_t text[1024] = {};
+        ::GetWindowTextW(hwnd, text, 1024);
+        if (text[0] != 0) *reinterpret_cast<std::wstring*>(lp) += text;
+    }
+    return TRUE;
+}
+
+void PrintUtf8(const std::wstring& text) {
+    int n = ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<size_t>(n), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, out.data(), n, nullptr, nullptr);
+    std::fputs(out.c_str(), stdout);
+    std::fputs("\n", stdout);
+}
+
+int Usage() {
+    std::fputs(
+        "usage: tint_probe syscolor N\n"
+        "       tint_probe wait-window TITLE [MS]       (prints the client size)\n"
+        "       tint_probe wait-msgbox TITLE [MS]       (prints the message text)\n"
+        "       tint_probe dismiss-msgbox TITLE\n"
+        "       tint_probe close TITLE\n"
+        "       tint_probe click TITLE CONTROL          (a button, by its design name)\n"
+        "       tint_probe menu TITLE ITEM              (a menu item, by its design name)\n"
+        "       tint_probe gone TITLE [MS]              (succeeds once no such window is left)\n",
+        stderr);
+    return 2;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 3) return Usage();
+    std::wstring command = argv[1];
+    int timeout = argc > 3 ? _wtoi(argv[3]) : 10000;
+    if (command == L"syscolor") {
+        std::printf("0x%08lX\n", static_cast<unsigned long>(::GetSysColor(_wtoi(argv[2]))));
+        return 0;
+    }
+    if (command == L"wait-window") {
+        HWND hwnd = WaitFor(argv[2], nullptr, timeout);
+        if (hwnd == nullptr) return 1;
+        RECT client{};
+        ::GetClientRect(hwnd, &client);
+        std::printf("%ld %ld\n", client.right, client.bottom);
+        return 0;
+    }
+    if (command == L"wait-msgbox") {
+        HWND box = WaitFor(argv[2], L"#32770", timeout);
+        if (box == nullptr) return 1;
+        std::wstring text;
+        ::EnumChildWindows(box, CollectText, reinterpret_cast<LPARAM>(&text));
+        PrintUtf8(text);
+        return 0;
+    }
+    if (command == L"dismiss-msgbox") {
+        HWND box = WaitFor(argv[2], L"#32770", 0);
+        if (box == nullptr) return 1;
+        ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+        return 0;
+    }
+    if (command == L"gone") {
+        for (int waited = 0; waited <= timeout; waited += 50) {
+            if (WaitFor(argv[2], nullptr, 0) == nullptr) return 0;
+            ::Sleep(50);
+        }
+        return 1;
+    }
+    HWND form = WaitFor(argv[2], nullptr, 0);
+    if (form == nullptr) return 1;
+    if (command == L"close") {
+        ::PostMessageW(form, WM_CLOSE, 0, 0);
+        return 0;
+    }
+    if (command == L"click" && argc > 3) {
+        HWND control = reinterpret_cast<HWND>(AskForm(form, L"TintFindControl", argv[3]));
+        if (control == nullptr) return 1;
+        ::PostMessageW(control, BM_CLICK, 0, 0);
+        return 0;
+    }
+    if (command == L"menu" && argc > 3) {
+        // What choosing the item sends: WM_COMMAND with its identifier.
+        DWORD_PTR id = AskForm(form, L"TintFindCommand", argv[3]);
+        if (id == 0) return 1;
+        ::PostMessageW(form, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+        return 0;
+    }
+    return Usage();
+}

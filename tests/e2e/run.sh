@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# End-to-end tests: each program really runs under Wine on a virtual display;
+# a probe in a second process finds its windows, reads system colours and acts
+# as the user would. Screenshots go to $BUILD_DIR/screenshots.
+# Usage: tests/e2e/run.sh BUILD_DIR   (the Windows build, holding the .exe files)
+set -u
+BUILD_DIR=$(cd "${1:?usage: run.sh BUILD_DIR}" && pwd)
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/../../tools/wine-env.sh"
+
+SHOTS="$BUILD_DIR/screenshots"
+mkdir -p "$SHOTS"
+PROBE="$BUILD_DIR/tint_probe.exe"
+CAPTION='Quorlan皮肤v5.1(国际劳动节特别奉献版)'
+TITLE='Brindlemark王v5.1'
+passed=0
+failed=0
+
+check() {  # check NAME EXPECTED ACTUAL
+    if [ "$2" = "$3" ]; then
+        passed=$((passed + 1))
+        echo "ok   $1"
+    else
+        failed=$((failed + 1))
+        echo "FAIL $1: expected '$2', got '$3'"
+    fi
+}
+
+probe() { wine "$PROBE" "$@" 2>/dev/null | tr -d '\r'; }
+
+start_program() {  # start_program NAME; sets PROGRAM_PID
+    wine "$BUILD_DIR/$1.exe" >/dev/null 2>&1 &
+    PROGRAM_PID=$!
+}
+
+# wait_exit PID SECONDS: 0 when the process ended in time.
+wait_exit() {
+    local i
+    for i in $(seq 1 $(($2 * 10))); do
+        kill -0 "$1" 2>/dev/null || { wait "$1" 2>/dev/null; return 0; }
+        sleep 0.1
+    done
+    kill "$1" 2>/dev/null
+    return 1
+}
+
+shot() { import -window root "$SHOTS/$1.png" 2>/dev/null; }
+
+tint_start_xvfb || exit 1
+tint_prepare_prefix
+
+# Each program: start-up face with its caption and inner size, the not-ready
+# message, and closing ends the process. The three ways to close take turns.
+declare -A HEIGHT=([peach]=609 [postgreen]=609 [seablue]=613 [armygreen]=613 [pinkrose]=613)
+ways=(close cmdExit menu close cmdExit)
+i=0
+for theme in peach postgreen seablue armygreen pinkrose; do
+    wineserver -k 2>/dev/null; wineserver -w 2>/dev/null
+    start_program "tint_$theme"
+    size=$(probe wait-window "$CAPTION" 20000)
+    check "$theme: start-up face shown with its inner size" "603 ${HEIGHT[$theme]}" "$size"
+    text=$(probe wait-msgbox "$TITLE" 10000)
+    check "$theme: not-ready message with the program's title" "StdPicture not of bitmap type" "$text"
+    sleep 0.5
+    shot "tint_${theme}_startup"
+    way=${ways[$i]}
+    i=$((i + 1))
+    case $way in
+        close) probe close "$CAPTION" >/dev/null ;;
+        cmdExit) probe dismiss-msgbox "$TITLE" >/dev/null; sleep 0.3; probe click "$CAPTION" cmdExit >/dev/null ;;
+        menu) probe dismiss-msgbox "$TITLE" >/dev/null; sleep 0.3; probe menu "$CAPTION" mnuFileExit >/dev/null ;;
+    esac
+    if wait_exit "$PROGRAM_PID" 15; then ended=yes; else ended=no; fi
+    check "$theme: closing by $way ends the process" yes "$ended"
+done
+
+wineserver -k 2>/dev/null
+tint_stop_xvfb
+echo "e2e: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]

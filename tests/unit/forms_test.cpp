@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include "doubles/fake_window_system.h"
+#include "forms/forms.h"
+
+namespace {
+
+using tint::testing::FakeWindowSystem;
+using tint::testing::ProgramEnded;
+
+class TestForm : public forms::Form {
+public:
+    explicit TestForm(forms::Application& app) : forms::Form(app, forms::FormSpec{L"Test", {100, 80}}) {}
+
+    forms::CommandButton button{*this, nullptr, L"button"};
+    forms::TextBox text{*this, nullptr, L"text"};
+    forms::Timer timer{*this, true, 0};
+    forms::Menu menu{*this, L"menu"};
+    forms::MenuItem item{menu, L"item"};
+
+    int loads = 0;
+    int activations = 0;
+    forms::Boolean cancelUnload = forms::False;
+    std::int16_t lastUnloadMode = -1;
+    std::function<void()> onActivate;
+
+protected:
+    void Form_Load() override { ++loads; }
+    void Form_Activate() override {
+        ++activations;
+        if (onActivate) onActivate();
+    }
+    void Form_QueryUnload(forms::Boolean& cancel, std::int16_t& mode) override {
+        lastUnloadMode = mode;
+        cancel = cancelUnload;
+    }
+};
+
+class FormsTest : public ::testing::Test {
+protected:
+    FakeWindowSystem system;
+    forms::Application app{system, L"Title"};
+    TestForm a{app};
+    TestForm b{app};
+};
+
+TEST_F(FormsTest, ActivationRunsAfterTheEventThatShowedTheForm) {
+    int writtenBeforeActivation = 0;
+    a.onActivate = [&] { writtenBeforeActivation = a.text.Text() == L"written" ? 1 : 0; };
+    app.Dispatch([&] {
+        a.Show();
+        a.text.SetText(L"written");
+        EXPECT_EQ(a.activations, 0);
+    });
+    system.RunPosted();
+    EXPECT_EQ(a.activations, 1);
+    EXPECT_EQ(writtenBeforeActivation, 1);
+    EXPECT_EQ(a.loads, 1);
+}
+
+TEST_F(FormsTest, OnlyAChangeOfActiveFormIsAnActivation) {
+    a.Show();
+    system.RunPosted();
+    // Back from another program, or from the form's own message box: the same form again.
+    system.Activate(a.hWnd());
+    app.MsgBox(L"hello");
+    system.RunPosted();
+    EXPECT_EQ(a.activations, 1);
+
+    b.Show(&a);
+    system.RunPosted();
+    system.Activate(a.hWnd());
+    system.RunPosted();
+    EXPECT_EQ(b.activations, 1);
+    EXPECT_EQ(a.activations, 2);
+    EXPECT_EQ(system.windows.at(b.hWnd()).owner, a.hWnd());
+}
+
+TEST_F(FormsTest, ShowLoadsOnceAndHideKeepsTheFormLoaded) {
+    a.Show();
+    a.Hide();
+    EXPECT_TRUE(a.Loaded());
+    EXPECT_FALSE(system.windows.at(a.hWnd()).visible);
+    a.Show();
+    EXPECT_EQ(a.loads, 1);
+    EXPECT_TRUE(system.windows.at(a.hWnd()).visible);
+}
+
+TEST_F(FormsTest, UntrappedRunTimeErrorIsShownAndEndsTheProgram) {
+    a.Show();
+    system.RunPosted();
+    a.button.Click = [] { (void)forms::CInt(std::wstring_view(L"abc")); };
+    EXPECT_THROW(system.Click(a.hWnd(), L"button"), ProgramEnded);
+    ASSERT_EQ(system.messageBoxes.size(), 1u);
+    EXPECT_EQ(system.messageBoxes[0].text, L"Run-time error '13':\n\nType mismatch");
+    EXPECT_EQ(system.messageBoxes[0].title, L"Title");
+    EXPECT_EQ(system.messageBoxes[0].owner, a.hWnd());
+}
+
+TEST_F(FormsTest, ClicksReachTheirHandlers) {
+    int buttonClicks = 0, itemClicks = 0;
+    a.button.Click = [&] { ++buttonClicks; };
+    a.item.Click = [&] { ++itemClicks; };
+    a.Show();
+    system.Click(a.hWnd(), L"button");
+    system.Click(a.hWnd(), L"item");
+    system.Click(a.hWnd(), L"item");
+    EXPECT_EQ(buttonClicks, 1);
+    EXPECT_EQ(itemClicks, 2);
+}
+
+TEST_F(FormsTest, TimerTicksOnlyWhileEnabledWithAnInterval) {
+    int ticks = 0;
+    a.timer.Tick = [&] { ++ticks; };
+    a.Show();
+    auto& timers = system.windows.at(a.hWnd()).timers;
+    EXPECT_EQ(timers.at(1), 0);  // enabled, interval 0: never ticks
+    system.Tick(a.hWnd(), 1);
+    EXPECT_EQ(ticks, 0);
+
+    a.timer.SetInterval(10);
+    EXPECT_EQ(timers.at(1), 10);
+    system.Tick(a.hWnd(), 1);
+    EXPECT_EQ(ticks, 1);
+
+    a.timer.SetEnabled(false);
+    EXPECT_EQ(timers.at(1), 0);
+    EXPECT_EQ(a.timer.Interval(), 10);
+    system.Tick(a.hWnd(), 1);  // a tick already queued when the timer stopped
+    EXPECT_EQ(ticks, 1);
+    EXPECT_THROW(a.timer.SetInterval(-1), forms::RuntimeError);
+}
+
+TEST_F(FormsTest, UnloadAsksQueryUnloadAndTheLastFormGoingEndsTheProgram) {
+    a.Show();
+    b.Show();
+    a.cancelUnload = forms::True;
+    a.Unload();
+    EXPECT_TRUE(a.Loaded());
+    EXPECT_EQ(a.lastUnloadMode, forms::vbFormCode);
+
+    a.cancelUnload = forms::False;
+    system.Close(a.hWnd());
+    EXPECT_FALSE(a.Loaded());
+    EXPECT_EQ(a.lastUnloadMode, forms::vbFormControlMenu);
+    EXPECT_THROW(b.Unload(), ProgramEnded);
+}
+
+TEST_F(FormsTest, PropertiesSetBeforeLoadBecomeTheDesign) {
+    a.text.SetText(L"50");
+    a.button.Design().caption = L"go";
+    a.button.SetVisible(false);
+    a.Show();
+    auto& button = system.windows.at(system.Find(a.hWnd(), L"button"));
+    EXPECT_EQ(button.spec.caption, L"go");
+    EXPECT_FALSE(button.visible);
+    EXPECT_EQ(a.text.Text(), L"50");
+    a.button.SetVisible(true);
+    EXPECT_TRUE(button.visible);
+}
+
+}  // namespace
