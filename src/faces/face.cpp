@@ -52,6 +52,7 @@ Face::Face(Program& program, FaceId id)
     mnuFileExit.Design().caption = L"E&xit";
 
     cmdExit.Click = [this] { cmdExit_Click(); };
+    Command2.Click = [this] { Command2_Click(); };
     mnuFileExit.Click = [this] { mnuFileExit_Click(); };
 }
 
@@ -134,6 +135,23 @@ void Face::Form_QueryUnload(Boolean& /*cancel*/, std::int16_t& /*unloadMode*/) {
 void Face::cmdExit_Click() { Unload(); }
 
 void Face::mnuFileExit_Click() { Unload(); }
+
+void Face::Command2_Click() {
+    if (Option1.Value() != True) return;
+    Face& next = program_.Get(profile_.nextFace);
+    if (profile_.nextFaceOwned) {
+        next.Show(&program_.frmFancyfrm());
+    } else {
+        next.Show();
+    }
+    program_.Get(id_).Hide();
+    // The activation that Show causes runs from the message loop once this
+    // handler has returned, so it already reads the values written here and
+    // the hand-off colour applies at once.
+    program_.Get(profile_.nextFace).Text3.SetText(forms::Str(profile_.handoffRgb[0]));
+    program_.Get(profile_.nextFace).Text4.SetText(forms::Str(profile_.handoffRgb[1]));
+    program_.Get(profile_.nextFace).Text5.SetText(forms::Str(profile_.handoffRgb[2]));
+}
 
 // ---- Program ----------------------------------------------------------------
 

@@ -77,6 +77,7 @@ public:
     void Form_QueryUnload(Boolean& cancel, std::int16_t& unloadMode) override;
     void cmdExit_Click();
     void mnuFileExit_Click();
+    void Command2_Click();
 
 protected:
     // Called by each face's constructor once its own design is in place:
