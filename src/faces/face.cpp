@@ -10,6 +10,8 @@ forms::PixelRect Twips(int left, int top, int width, int height) {
     return {TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height)};
 }
 
+forms::PixelRect Twips(const themes::TwipsRect& r) { return Twips(r.left, r.top, r.width, r.height); }
+
 namespace {
 
 forms::FormSpec FormSpecFor(const themes::ThemeTable& theme, FaceId id) {
@@ -23,52 +25,190 @@ forms::FormSpec FormSpecFor(const themes::ThemeTable& theme, FaceId id) {
     return spec;
 }
 
+constexpr forms::OleColour kBlack = themes::Rgb(0, 0, 0);
+
 }  // namespace
 
-Face::Face(Program& program, FaceId id)
+Face::Face(Program& program, FaceId id, const FaceLayout& layout)
     : forms::Form(program.App(), FormSpecFor(program.Theme(), id)),
       program_(program),
       id_(id),
       profile_(program.Theme().Profile(id)),
+      design_(program.Theme().Design(id)),
       api_(program.Api()) {
-    Text3.SetText(profile_.designRgb[0]);
-    Text4.SetText(profile_.designRgb[1]);
-    Text5.SetText(profile_.designRgb[2]);
-    for (forms::TextBox* box : {&Text3, &Text4, &Text5}) box->Design().visible = false;
-
-    Command2.Design().caption = L"变脸";
-    Option1.Design().caption = program.Theme().optionCaption;
-    cmdExit.Design().caption = L"退 出";
-    cmdClock.Design().caption = L"时 间";
-    cmdMusic.Design().caption = L"音 乐";
-    Command1.Design().backColour = themes::Rgb(192, 255, 192);
-    if (program.Theme().swordToolTip != nullptr) Command1.Design().toolTip = program.Theme().swordToolTip;
-    picBody.Design().border = forms::BorderStyle::Flat;
-    picBody.Design().backColour = themes::Rgb(255, 255, 255);
-
-    mnuFile.Design().caption = program.Theme().menuTitle;
-    mnuFileMusic.Design().caption = L"&Music";
-    mnuFileClock.Design().caption = L"&Clock";
-    mnuFileExit.Design().caption = L"E&xit";
+    ApplyDesign(layout);
+    ApplyThemeRects();
 
     cmdExit.Click = [this] { cmdExit_Click(); };
     Command2.Click = [this] { Command2_Click(); };
     mnuFileExit.Click = [this] { mnuFileExit_Click(); };
 }
 
-void Face::ApplyThemeDesign() {
-    for (const themes::RectOverride& o : program_.Theme().Design(id_).rects) {
-        forms::PixelRect rect = Twips(o.rect.left, o.rect.top, o.rect.width, o.rect.height);
+void Face::ApplyLabel(forms::Label& label, const themes::LabelDesign& design, forms::PixelRect rect) {
+    if (design.name == nullptr) {
+        label.Omit();
+        return;
+    }
+    forms::ControlSpec& spec = label.Design();
+    spec.caption = design.caption;
+    spec.rect = rect;
+    if (design.hasForeColour) spec.foreColour = design.foreColour;
+    spec.transparent = design.transparent;
+}
+
+void Face::ApplyDesign(const FaceLayout& layout) {
+    const themes::ThemeTable& theme = program_.Theme();
+    const int clientWidth = Design().clientSize.width;
+    const int clientHeight = Design().clientSize.height;
+
+    const std::pair<forms::TextBox*, themes::TwipsRect> numberFields[] = {{&Text3, layout.Text3}, {&Text4, layout.Text4}, {&Text5, layout.Text5}};
+    for (int i = 0; i < 3; ++i) {
+        forms::TextBox& box = *numberFields[i].first;
+        box.SetText(profile_.designRgb[i]);
+        box.Design().rect = Twips(numberFields[i].second);
+        box.Design().visible = false;
+        box.Design().tabIndex = 11 + i;
+    }
+
+    Command2.Design().rect = Twips(layout.Command2);
+    Command2.Design().caption = L"变脸";
+    Command2.Design().tabIndex = 10;
+    Option1.Design().rect = Twips(layout.Option1);
+    Option1.Design().caption = theme.optionCaption;
+    Option1.Design().tabIndex = 9;
+
+    // Docked to the top at design: the window's full width.
+    picToolBar.Design().rect = {0, 0, clientWidth, 27};
+    picToolBar.Design().tabIndex = 5;
+    cmdExit.Design().rect = Twips(1170, 0, 1185, 345);
+    cmdExit.Design().caption = L"退 出";
+    cmdClock.Design().rect = Twips(1170, 0, 1185, 345);
+    cmdClock.Design().caption = L"时 间";
+    cmdMusic.Design().rect = Twips(0, 0, 1185, 345);
+    cmdMusic.Design().caption = L"音 乐";
+    // Tab order of the three text buttons: 14, 15, 16 in the order the design names.
+    const bool musicFirst = design_.musicButtonTabFirst;
+    cmdMusic.Design().tabIndex = musicFirst ? 14 : 16;
+    cmdClock.Design().tabIndex = musicFirst ? 15 : 14;
+    cmdExit.Design().tabIndex = musicFirst ? 16 : 15;
+    Command1.Design().rect = Twips(8640, 0, 345, 345);
+    Command1.Design().backColour = themes::Rgb(192, 255, 192);
+    Command1.Design().tabIndex = 8;
+    if (theme.swordToolTip != nullptr) Command1.Design().toolTip = theme.swordToolTip;
+    ApplyLabel(toolBarLabel, design_.toolBarLabel, Twips(layout.toolBarLabel));
+    ApplyLabel(swordLabel, design_.swordLabel, Twips(layout.swordLabel));
+    swordLabel.Design().font = {L"宋体", 10.5, true, 134};
+
+    // Docked to the bottom at design.
+    picStatusBar.Design().rect = {0, clientHeight - 29, clientWidth, 29};
+    picStatusBar.Design().backColour = kBlack;
+    picStatusBar.Design().visible = design_.visible.picStatusBar;
+    picStatusBar.Design().tabIndex = 3;
+    picSBPanel1.Design().rect = Twips(layout.picSBPanel1);
+    picSBPanel1.Design().backColour = kBlack;
+    picSBPanel1.Design().foreColour = themes::Rgb(0, 192, 0);
+    picSBPanel1.Design().font = {L"MS Sans Serif", 8.25, true, 0};
+    picSBPanel1.Design().visible = design_.visible.picSBPanel1;
+    picSBPanel1.Design().tabIndex = 6;
+    ApplyLabel(hintLabel, design_.hintLabel,
+               id_ == FaceId::Startup ? Twips(1080, 30, 4875, 285) : Twips(2520, 90, 2145, 255));
+    lblMusic.Design().rect = Twips(1440, 60, 825, 225);
+    lblMusic.Design().caption = design_.lblMusicCaption;
+    lblMusic.Design().backColour = kBlack;
+    lblMusic.Design().foreColour = themes::Rgb(0, 255, 255);
+    lblMusic.Design().textAlign = forms::ControlSpec::Align::Centre;
+    lblMusic.Design().visible = design_.visible.lblMusic;
+    lblClock.Design().rect = Twips(7800, 60, 1095, 195);
+    lblClock.Design().backColour = kBlack;
+    lblClock.Design().foreColour = themes::Rgb(0, 255, 0);
+    lblClock.Design().textAlign = forms::ControlSpec::Align::Right;
+    lblClock.Design().visible = design_.visible.lblClock;
+
+    for (forms::PictureBox* logo : {&picLogo1, &picLogo0}) {
+        logo->Design().border = forms::BorderStyle::Flat;
+        logo->Design().backColour = forms::SystemColour(5);
+        logo->Design().foreColour = forms::SystemColour(8);
+        logo->Design().visible = false;
+    }
+    picLogo1.Design().rect = Twips(1020, 600, 510, 480);
+    picLogo1.Design().tabIndex = 2;
+    picLogo0.Design().rect = Twips(420, 600, 510, 510);
+    picLogo0.Design().tabIndex = 1;
+
+    picBody.Design().rect = Twips(layout.picBody);
+    picBody.Design().border = forms::BorderStyle::Flat;
+    picBody.Design().backColour = themes::Rgb(255, 255, 255);
+    picBody.Design().foreColour = forms::SystemColour(8);
+    picBody.Design().font = {L"Arial", 11.25, true, 0};
+
+    const std::pair<forms::Image*, int> images[] = {{&imgClock2, 1800}, {&imgClock, 1380}, {&ImgMusic2, 990}, {&imgMusic, 600}, {&imgExit, 2220}};
+    for (const auto& [image, left] : images) {
+        image->Design().rect = Twips(left, 4620, 240, 240);
+        image->Design().visible = false;
+    }
+
+    mnuFile.Design().caption = theme.menuTitle;
+    mnuFileMusic.Design().caption = L"&Music";
+    mnuFileClock.Design().caption = L"&Clock";
+    mnuFileExit.Design().caption = L"E&xit";
+}
+
+void Face::ApplyThemeRects() {
+    for (const themes::RectOverride& o : design_.rects) {
+        forms::PixelRect rect = Twips(o.rect);
         switch (o.control) {
             case themes::Placed::Command1: Command1.Design().rect = rect; break;
             case themes::Placed::Command2: Command2.Design().rect = rect; break;
             case themes::Placed::Option1: Option1.Design().rect = rect; break;
             case themes::Placed::cmdClock: cmdClock.Design().rect = rect; break;
             case themes::Placed::cmdExit: cmdExit.Design().rect = rect; break;
+            case themes::Placed::lblMusic: lblMusic.Design().rect = rect; break;
             case themes::Placed::picBody: picBody.Design().rect = rect; break;
+            case themes::Placed::picSBPanel1: picSBPanel1.Design().rect = rect; break;
+            case themes::Placed::picStatusBar: picStatusBar.Design().rect = rect; break;
             case themes::Placed::picToolBar: picToolBar.Design().rect = rect; break;
-            default: break;  // status bar and labels join with the full design
+            case themes::Placed::ToolBarLabel: toolBarLabel.Design().rect = rect; break;
+            case themes::Placed::HintLabel: hintLabel.Design().rect = rect; break;
         }
+    }
+}
+
+forms::PictureBox& Face::picLogo(int index) {
+    if (index == 0) return picLogo0;
+    if (index == 1) return picLogo1;
+    forms::Raise(forms::kSubscriptOutOfRange);
+}
+
+void Face::LayoutStep() {
+    picBody.SetAlign(1);
+    picStatusBar.SetAlign(2);
+    picStatusBar.SetScaleMode(3);
+    picStatusBar.SetAutoRedraw(true);
+    picSBPanel1.Move(1, 0);
+    // The panel's width is read before its left edge.
+    const int panelWidth = picSBPanel1.Width();
+    lblMusic.SetLeft(panelWidth + picSBPanel1.Left() + 4);
+    // The bar's outer width against the label's place in its inner area: the
+    // label's right edge ends 2 pixels inside the bar's inner right edge.
+    const int clockWidth = lblClock.Width();
+    lblClock.SetLeft(picStatusBar.Width() - clockWidth - 6);
+    picBody.SetScaleMode(3);
+    picBody.SetAutoRedraw(true);
+    picBody.SetVisible(false);
+}
+
+void Face::LogoBoxStep() {
+    for (int i = 0; i <= 1; ++i) {
+        forms::PictureBox& logo = picLogo(i);
+        logo.SetScaleMode(3);
+        logo.SetAppearance(0);
+        logo.SetAutoRedraw(true);
+        if (i > 0) {
+            logo.SetWidth(picLogo(0).Width());
+            logo.SetHeight(picLogo(0).Height());
+        }
+        logo.SetAutoSize(true);
+        logo.SetVisible(false);
     }
 }
 
@@ -82,8 +222,8 @@ void Face::Form_Load() {
     Timer1.SetEnabled(false);
     Timer2.SetEnabled(false);
 
-    // Layout of the tool bar, status bar and drawing area: not built yet.
-    // Logo boxes: not built yet.
+    LayoutStep();
+    LogoBoxStep();
     // About text: not built yet.
     // Empty picture objects for the two slots: not built yet.
 

@@ -25,15 +25,36 @@ class Program;
 
 // A design rectangle given in twips, turned into the pixels the controls use.
 forms::PixelRect Twips(int left, int top, int width, int height);
+forms::PixelRect Twips(const themes::TwipsRect& rect);
+
+// What the design of one face gives that the other faces' designs do not:
+// the places of its controls (twips) and whether it carries the banner.
+struct FaceLayout {
+    themes::TwipsRect Text5, Text4, Text3, Command2, Option1, picBody;
+    themes::TwipsRect toolBarLabel, swordLabel, picSBPanel1;
+    bool banner;  // picSBPanel1 and picBody carry the banner picture
+};
 
 class Face : public forms::Form {
 public:
-    Face(Program& program, FaceId id);
+    Face(Program& program, FaceId id, const FaceLayout& layout);
 
     FaceId Id() const { return id_; }
     const themes::FaceProfile& Profile() const { return profile_; }
 
-    // ---- controls, in design order ----
+private:
+    // Declared first: the controls below are made from them.
+    Program& program_;
+    FaceId id_;
+    const themes::FaceProfile& profile_;
+    const themes::FaceDesign& design_;
+    forms::WinApi& api_;
+
+public:
+    // ---- controls, in design order: where they overlap, earlier lies on top ----
+    // (The second and third faces' designs order picBody and the tool-bar
+    // buttons slightly differently; nothing visible depends on it, as picBody
+    // is hidden and cmdExit lies over cmdClock in every order.)
     forms::TextBox Text5{*this, nullptr, L"Text5"};
     forms::TextBox Text4{*this, nullptr, L"Text4"};
     forms::TextBox Text3{*this, nullptr, L"Text3"};
@@ -44,13 +65,31 @@ public:
     forms::CommandButton cmdClock{*this, &picToolBar, L"cmdClock"};
     forms::CommandButton cmdMusic{*this, &picToolBar, L"cmdMusic"};
     forms::CommandButton Command1{*this, &picToolBar, L"Command1", true};
+    forms::Label toolBarLabel{*this, &picToolBar, LabelName(design_.toolBarLabel)};
+    forms::Label swordLabel{*this, &picToolBar, LabelName(design_.swordLabel)};
+    forms::PictureBox picStatusBar{*this, nullptr, L"picStatusBar"};
+    forms::PictureBox picSBPanel1{*this, &picStatusBar, L"picSBPanel1"};
+    // The start-up face's hint lies on the banner panel, the third face's on the bar.
+    forms::Label hintLabel{*this, id_ == FaceId::Startup ? &picSBPanel1 : &picStatusBar, LabelName(design_.hintLabel)};
+    forms::Label lblMusic{*this, &picStatusBar, L"lblMusic"};
+    forms::Label lblClock{*this, &picStatusBar, L"lblClock"};
+    forms::PictureBox picLogo1{*this, nullptr, L"picLogo(1)"};
+    forms::PictureBox picLogo0{*this, nullptr, L"picLogo(0)"};
+    forms::Timer Timer1{*this, false, 10};
+    forms::Timer Timer2{*this, true, 0};
     forms::PictureBox picBody{*this, nullptr, L"picBody"};
+    forms::Image imgClock2{*this, nullptr, L"imgClock2"};
+    forms::Image imgClock{*this, nullptr, L"imgClock"};
+    forms::Image ImgMusic2{*this, nullptr, L"ImgMusic2"};
+    forms::Image imgMusic{*this, nullptr, L"imgMusic"};
+    forms::Image imgExit{*this, nullptr, L"imgExit"};
     forms::Menu mnuFile{*this, L"mnuFile"};
     forms::MenuItem mnuFileMusic{mnuFile, L"mnuFileMusic"};
     forms::MenuItem mnuFileClock{mnuFile, L"mnuFileClock"};
     forms::MenuItem mnuFileExit{mnuFile, L"mnuFileExit"};
-    forms::Timer Timer1{*this, false, 10};
-    forms::Timer Timer2{*this, true, 0};
+
+    // The control array picLogo, by index; other indexes fail.
+    forms::PictureBox& picLogo(int index);
 
     // ---- form-level fields ----
     std::array<std::int32_t, 2> memDC{};
@@ -79,18 +118,14 @@ public:
     void mnuFileExit_Click();
     void Command2_Click();
 
-protected:
-    // Called by each face's constructor once its own design is in place:
-    // lays the build's differences over it.
-    void ApplyThemeDesign();
-
 private:
+    static std::wstring LabelName(const themes::LabelDesign& label) { return label.name != nullptr ? label.name : L""; }
+    void ApplyDesign(const FaceLayout& layout);
+    void ApplyLabel(forms::Label& label, const themes::LabelDesign& design, forms::PixelRect rect);
+    void ApplyThemeRects();
+    void LayoutStep();
+    void LogoBoxStep();
     void SetSysColour(std::int32_t element, std::uint32_t colour);
-
-    Program& program_;
-    FaceId id_;
-    const themes::FaceProfile& profile_;
-    forms::WinApi& api_;
 };
 
 // The program's global face instances, each created on first reference.
@@ -119,7 +154,7 @@ private:
     std::array<std::unique_ptr<Face>, 3> faces_;
 };
 
-// Defined by each face's own file.
+// Defined by each face's own file, with that face's design.
 std::unique_ptr<Face> Make_frmFancyfrm(Program& program);
 std::unique_ptr<Face> Make_frmFancyfrm1(Program& program);
 std::unique_ptr<Face> Make_frmFancyfrm2(Program& program);

@@ -5,26 +5,22 @@ namespace tint::faces {
 
 namespace {
 
-class frmFancyfrm1 final : public Face {
-public:
-    explicit frmFancyfrm1(Program& program) : Face(program, FaceId::Second) {
-        Text5.Design().rect = Twips(8580, 8070, 375, 285);
-        Text4.Design().rect = Twips(8250, 8070, 345, 285);
-        Text3.Design().rect = Twips(7950, 8070, 315, 285);
-        Command2.Design().rect = Twips(7950, 8820, 1005, 285);
-        Option1.Design().rect = Twips(6780, 8820, 1155, 285);
-        picToolBar.Design().rect = Twips(0, 0, 9045, 405);
-        cmdExit.Design().rect = Twips(1170, 0, 1185, 345);
-        cmdClock.Design().rect = Twips(1170, 0, 1185, 345);
-        cmdMusic.Design().rect = Twips(0, 0, 1185, 345);
-        Command1.Design().rect = Twips(8640, 0, 345, 345);
-        picBody.Design().rect = Twips(-270, 450, 9270, 8265);
-        ApplyThemeDesign();
-    }
+// Design places in twips; the build's theme table moves some of them.
+constexpr FaceLayout kLayout{
+    .Text5 = {8580, 8070, 375, 285},
+    .Text4 = {8250, 8070, 345, 285},
+    .Text3 = {7950, 8070, 315, 285},
+    .Command2 = {7950, 8820, 1005, 285},
+    .Option1 = {6780, 8820, 1155, 285},
+    .picBody = {-270, 450, 9270, 8265},
+    .toolBarLabel = {3600, 90, 2475, 285},
+    .swordLabel = {7620, 60, 1005, 255},
+    .picSBPanel1 = {0, 0, 1305, 345},
+    .banner = false,
 };
 
 }  // namespace
 
-std::unique_ptr<Face> Make_frmFancyfrm1(Program& program) { return std::make_unique<frmFancyfrm1>(program); }
+std::unique_ptr<Face> Make_frmFancyfrm1(Program& program) { return std::make_unique<Face>(program, FaceId::Second, kLayout); }
 
 }  // namespace tint::faces

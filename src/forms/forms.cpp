@@ -154,6 +154,26 @@ PictureBox::PictureBox(Form& form, Control* container, std::wstring name) : Cont
     spec_.border = BorderStyle::ThreeD;
 }
 
+void PictureBox::SetAlign(int align) {
+    if (align < 0 || align > 4) Raise(kInvalidProcedureCall);
+    align_ = align;
+    if (align == 0) return;
+    double width = form_.ScaleWidth();
+    double height = form_.ScaleHeight();
+    int top = align == 2 ? static_cast<int>(height) - spec_.rect.height : 0;
+    Move(0, top, static_cast<int>(width), spec_.rect.height);
+}
+
+void PictureBox::SetAppearance(int appearance) {
+    if (spec_.border == BorderStyle::None) return;
+    spec_.border = appearance == 0 ? BorderStyle::Flat : BorderStyle::ThreeD;
+    if (Created()) System().SetBorder(handle_, spec_.border);
+}
+
+void PictureBox::SetAutoSize(bool on) { autoSize_ = on; }
+
+Image::Image(Form& form, Control* container, std::wstring name) : Control(form, container, ControlKind::Image, std::move(name)) {}
+
 int PictureBox::BorderWidth() const {
     switch (spec_.border) {
         case BorderStyle::ThreeD: return 2;
@@ -204,6 +224,7 @@ void Form::Load() {
     handle_ = system.CreateForm(spec_, *this);
     ++app_.loadedForms_;
     for (Control* control : controls_) {
+        if (!control->present_) continue;
         Handle parent = control->container_ != nullptr ? control->container_->handle_ : handle_;
         control->handle_ = system.CreateControl(handle_, parent, control->spec_);
     }

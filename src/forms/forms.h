@@ -69,6 +69,9 @@ public:
     Handle hWnd() const { return handle_; }
     Control* Container() const { return container_; }
     Form& OwnerForm() const { return form_; }
+    // A control this design leaves out: it makes no window and shows nothing.
+    void Omit() { present_ = false; }
+    bool Present() const { return present_; }
 
     bool Visible() const { return spec_.visible; }
     void SetVisible(bool visible);
@@ -96,6 +99,7 @@ protected:
     Control* container_;
     ControlSpec spec_;
     Handle handle_ = 0;
+    bool present_ = true;
 
 private:
     friend class Form;
@@ -146,8 +150,34 @@ public:
     double ScaleWidth() const { return spec_.rect.width - 2 * BorderWidth(); }
     double ScaleHeight() const { return spec_.rect.height - 2 * BorderWidth(); }
 
+    // 0 none, 1 docked to the top of the form's inner area, 2 to the bottom:
+    // full width, its own height.
+    int Align() const { return align_; }
+    void SetAlign(int align);
+    // Only pixels (3) are used; other scales are kept but not applied.
+    int ScaleMode() const { return scaleMode_; }
+    void SetScaleMode(int mode) { scaleMode_ = mode; }
+    bool AutoRedraw() const { return autoRedraw_; }
+    void SetAutoRedraw(bool on) { autoRedraw_ = on; }
+    // 0 flat (1-pixel border), 1 three-dimensional (2 pixels); no border stays none.
+    int Appearance() const { return spec_.border == BorderStyle::ThreeD ? 1 : 0; }
+    void SetAppearance(int appearance);
+    // Sizes the box to its picture whenever it has one.
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool on);
+
 private:
     int BorderWidth() const;
+
+    int align_ = 0;
+    int scaleMode_ = 3;
+    bool autoRedraw_ = false;
+    bool autoSize_ = false;
+};
+
+class Image : public Control {
+public:
+    Image(Form& form, Control* container, std::wstring name);
 };
 
 class Menu : public CaptionedControl {

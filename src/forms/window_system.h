@@ -111,6 +111,7 @@ public:
     virtual std::wstring GetCaption(Handle control) = 0;
     virtual void SetToolTip(Handle control, const std::wstring& text) = 0;
     virtual void SetBounds(Handle control, const PixelRect& rect) = 0;
+    virtual void SetBorder(Handle control, BorderStyle border) = 0;
     virtual void SetChecked(Handle control, bool checked) = 0;
     virtual bool GetChecked(Handle control) = 0;
 

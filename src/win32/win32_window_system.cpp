@@ -1,5 +1,6 @@
 #include "win32/win32_window_system.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace tint::win32 {
@@ -61,6 +62,9 @@ Win32WindowSystem::Win32WindowSystem(HINSTANCE instance) : instance_(instance) {
     wc.lpszClassName = kDispatcherClass;
     ::RegisterClassExW(&wc);
     dispatcher_ = ::CreateWindowExW(0, kDispatcherClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, this);
+
+    INITCOMMONCONTROLSEX common{sizeof(common), ICC_WIN95_CLASSES};
+    ::InitCommonControlsEx(&common);
 
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof(metrics);
@@ -129,6 +133,9 @@ forms::Handle Win32WindowSystem::CreateControl(forms::Handle form, forms::Handle
         raw->menuOwner = formItem.hwnd;
         ::AppendMenuW(bar, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(raw->menu), spec.caption.c_str());
         ::DrawMenuBar(formItem.hwnd);
+        // The form's load lays out its controls against its client area, so
+        // that must be right before the form is shown.
+        FitClientArea(formItem);
         forms::Handle handle = ToHandle(raw);
         items_[handle] = std::move(item);
         return handle;
@@ -182,7 +189,8 @@ forms::Handle Win32WindowSystem::CreateControl(forms::Handle form, forms::Handle
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance_, raw);
     raw->hwnd = hwnd;
     ::SetPropW(hwnd, kItemProperty, reinterpret_cast<HANDLE>(raw));
-    ::SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont_), FALSE);
+    ::SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(spec.font)), FALSE);
+    if (!spec.toolTip.empty()) UpdateToolTip(*raw);
     // Each control goes below the ones made before it: the design order is
     // the stacking order, first on top.
     ::SetWindowPos(hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -280,7 +288,50 @@ std::wstring Win32WindowSystem::GetCaption(forms::Handle control) {
     return text;
 }
 
-void Win32WindowSystem::SetToolTip(forms::Handle control, const std::wstring& text) { Lookup(control).spec.toolTip = text; }
+void Win32WindowSystem::SetToolTip(forms::Handle control, const std::wstring& text) {
+    Item& item = Lookup(control);
+    item.spec.toolTip = text;
+    UpdateToolTip(item);
+}
+
+void Win32WindowSystem::UpdateToolTip(Item& control) {
+    if (control.hwnd == nullptr) return;
+    Item* form = FormOf(control.hwnd);
+    if (form == nullptr) return;
+    if (form->toolTips == nullptr) {
+        form->toolTips = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form->hwnd, nullptr, instance_, nullptr);
+    }
+    TOOLINFOW info{};
+    // The size the classic common controls know; no visual-styles manifest.
+    info.cbSize = TTTOOLINFOW_V2_SIZE;
+    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    info.hwnd = ::GetParent(control.hwnd);
+    info.uId = reinterpret_cast<UINT_PTR>(control.hwnd);
+    info.lpszText = const_cast<wchar_t*>(control.spec.toolTip.c_str());
+    ::SendMessageW(form->toolTips, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    if (!control.spec.toolTip.empty()) ::SendMessageW(form->toolTips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+HFONT Win32WindowSystem::FontFor(const forms::FontSpec& spec) {
+    if (spec.name.empty()) return controlFont_;
+    std::wstring key = spec.name + L"|" + std::to_wstring(spec.points) + L"|" + (spec.bold ? L"b" : L"") + L"|" + std::to_wstring(spec.charset);
+    auto it = fonts_.find(key);
+    if (it != fonts_.end()) return it->second;
+    HDC screen = ::GetDC(nullptr);
+    int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
+    ::ReleaseDC(nullptr, screen);
+    LOGFONTW lf{};
+    lf.lfHeight = -static_cast<LONG>(spec.points * dpi / 72.0 + 0.5);
+    lf.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
+    lf.lfCharSet = static_cast<BYTE>(spec.charset);
+    lf.lfQuality = DEFAULT_QUALITY;
+    ::lstrcpynW(lf.lfFaceName, spec.name.c_str(), LF_FACESIZE);
+    HFONT font = ::CreateFontIndirectW(&lf);
+    if (font == nullptr) font = controlFont_;
+    fonts_[key] = font;
+    return font;
+}
 
 void Win32WindowSystem::SetBounds(forms::Handle control, const forms::PixelRect& rect) {
     Item& item = Lookup(control);
@@ -292,6 +343,19 @@ void Win32WindowSystem::SetBounds(forms::Handle control, const forms::PixelRect&
     RedrawItem(item);
     item.spec.rect = rect;
     RedrawItem(item);
+}
+
+void Win32WindowSystem::SetBorder(forms::Handle control, forms::BorderStyle border) {
+    Item& item = Lookup(control);
+    item.spec.border = border;
+    if (item.hwnd == nullptr) return;
+    LONG_PTR style = ::GetWindowLongPtrW(item.hwnd, GWL_STYLE) & ~static_cast<LONG_PTR>(WS_BORDER);
+    LONG_PTR exStyle = ::GetWindowLongPtrW(item.hwnd, GWL_EXSTYLE) & ~static_cast<LONG_PTR>(WS_EX_CLIENTEDGE);
+    if (border == forms::BorderStyle::Flat) style |= WS_BORDER;
+    if (border == forms::BorderStyle::ThreeD) exStyle |= WS_EX_CLIENTEDGE;
+    ::SetWindowLongPtrW(item.hwnd, GWL_STYLE, style);
+    ::SetWindowLongPtrW(item.hwnd, GWL_EXSTYLE, exStyle);
+    ::SetWindowPos(item.hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 void Win32WindowSystem::SetChecked(forms::Handle control, bool checked) {
@@ -323,6 +387,44 @@ void Win32WindowSystem::RunOnePostedTask() {
     task();
 }
 
+bool Win32WindowSystem::TabToNext(const MSG& msg) {
+    if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB || msg.hwnd == nullptr) return false;
+    HWND root = ::GetAncestor(msg.hwnd, GA_ROOT);
+    if (FormOf(root) == nullptr) return false;
+    // The design's tab order, not the stacking order that Windows would walk:
+    // the two differ (cmdExit lies over cmdClock but comes after it).
+    std::vector<Item*> order;
+    for (const auto& [handle, item] : items_) {
+        if (item->hwnd == nullptr || item->isForm || item->spec.kind == forms::ControlKind::PictureBox) continue;
+        if (::GetAncestor(item->hwnd, GA_ROOT) != root) continue;
+        if (!::IsWindowVisible(item->hwnd) || !::IsWindowEnabled(item->hwnd)) continue;
+        order.push_back(item.get());
+    }
+    if (order.empty()) return true;
+    std::sort(order.begin(), order.end(), [](const Item* a, const Item* b) { return a->spec.tabIndex < b->spec.tabIndex; });
+    HWND focus = ::GetFocus();
+    bool backwards = (::GetKeyState(VK_SHIFT) & 0x8000) != 0;
+    size_t count = order.size();
+    size_t next = backwards ? count - 1 : 0;
+    for (size_t i = 0; i < count; ++i) {
+        if (order[i]->hwnd == focus) {
+            next = backwards ? (i + count - 1) % count : (i + 1) % count;
+            break;
+        }
+    }
+    ::SendMessageW(root, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(order[next]->hwnd), TRUE);
+    return true;
+}
+
+void Win32WindowSystem::Dispatch(MSG& msg) {
+    if (TabToNext(msg)) return;
+    // Space and Enter press the focused button, arrows move between option buttons.
+    HWND root = msg.hwnd != nullptr ? ::GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+    if (root != nullptr && FormOf(root) != nullptr && ::IsDialogMessageW(root, &msg)) return;
+    ::TranslateMessage(&msg);
+    ::DispatchMessageW(&msg);
+}
+
 void Win32WindowSystem::DoEvents() {
     MSG msg;
     while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -330,21 +432,13 @@ void Win32WindowSystem::DoEvents() {
             ::PostQuitMessage(static_cast<int>(msg.wParam));
             return;
         }
-        HWND root = msg.hwnd != nullptr ? ::GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-        if (root != nullptr && FormOf(root) != nullptr && ::IsDialogMessageW(root, &msg)) continue;
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
+        Dispatch(msg);
     }
 }
 
 void Win32WindowSystem::RunMessageLoop() {
     MSG msg;
-    while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        HWND root = msg.hwnd != nullptr ? ::GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-        if (root != nullptr && FormOf(root) != nullptr && ::IsDialogMessageW(root, &msg)) continue;
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
+    while (::GetMessageW(&msg, nullptr, 0, 0) > 0) Dispatch(msg);
 }
 
 void Win32WindowSystem::ShowMessage(forms::Handle owner, const std::wstring& text, const std::wstring& title) {
@@ -360,7 +454,7 @@ void Win32WindowSystem::PaintWindowless(Item& item, HDC dc) {
         if (!child.spec.visible || child.spec.kind != forms::ControlKind::Label) continue;
         RECT rect = ToRect(child.spec.rect);
         if (!child.spec.transparent) FillWith(dc, rect, child.spec.backColour);
-        HGDIOBJ oldFont = ::SelectObject(dc, controlFont_);
+        HGDIOBJ oldFont = ::SelectObject(dc, FontFor(child.spec.font));
         ::SetBkMode(dc, TRANSPARENT);
         ::SetTextColor(dc, child.spec.enabled ? ToColorRef(child.spec.foreColour) : ::GetSysColor(COLOR_GRAYTEXT));
         UINT format = DT_WORDBREAK;

@@ -7,6 +7,7 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+#include <commctrl.h>
 
 #include <deque>
 #include <functional>
@@ -37,6 +38,7 @@ public:
     std::wstring GetCaption(forms::Handle control) override;
     void SetToolTip(forms::Handle control, const std::wstring& text) override;
     void SetBounds(forms::Handle control, const forms::PixelRect& rect) override;
+    void SetBorder(forms::Handle control, forms::BorderStyle border) override;
     void SetChecked(forms::Handle control, bool checked) override;
     bool GetChecked(forms::Handle control) override;
 
@@ -58,6 +60,7 @@ public:
         HMENU menu = nullptr;   // a drop-down menu, or the menu an item sits in
         HWND menuOwner = nullptr;
         forms::WindowEvents* events = nullptr;
+        HWND toolTips = nullptr;  // a form's tool-tip window, made on first need
         bool sized = false;     // a form's client area has been fitted
         std::vector<Item*> windowless;  // painted by this window, in design order
     };
@@ -72,10 +75,17 @@ private:
     Item& Lookup(forms::Handle handle);
     Item* FormOf(HWND hwnd);
     void RunOnePostedTask();
+    HFONT FontFor(const forms::FontSpec& spec);
+    void UpdateToolTip(Item& control);
+    // Moves the focus along the design's tab order; true when it handled the key.
+    bool TabToNext(const MSG& msg);
+    void Dispatch(MSG& msg);
 
     HINSTANCE instance_;
     HWND dispatcher_ = nullptr;
     HFONT controlFont_ = nullptr;
+    // Fonts the designs name, made once each and kept for the whole run.
+    std::map<std::wstring, HFONT> fonts_;
     std::map<forms::Handle, std::unique_ptr<Item>> items_;
     std::deque<std::function<void()>> posted_;
 };

@@ -67,6 +67,8 @@ void FakeWindowSystem::SetToolTip(forms::Handle control, const std::wstring& tex
 
 void FakeWindowSystem::SetBounds(forms::Handle control, const forms::PixelRect& rect) { windows.at(control).spec.rect = rect; }
 
+void FakeWindowSystem::SetBorder(forms::Handle control, forms::BorderStyle border) { windows.at(control).spec.border = border; }
+
 void FakeWindowSystem::SetChecked(forms::Handle control, bool checked) { windows.at(control).checked = checked; }
 
 bool FakeWindowSystem::GetChecked(forms::Handle control) { return windows.at(control).checked; }

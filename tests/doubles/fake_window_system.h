@@ -59,6 +59,7 @@ public:
     std::wstring GetCaption(forms::Handle control) override;
     void SetToolTip(forms::Handle control, const std::wstring& text) override;
     void SetBounds(forms::Handle control, const forms::PixelRect& rect) override;
+    void SetBorder(forms::Handle control, forms::BorderStyle border) override;
     void SetChecked(forms::Handle control, bool checked) override;
     bool GetChecked(forms::Handle control) override;
     void SetTimer(forms::Handle form, int timerId, int intervalMs) override;

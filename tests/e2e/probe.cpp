@@ -62,6 +62,35 @@ BOOL CALLBACK CollectText(HWND hwnd, LPARAM lp) {
     return TRUE;
 }
 
+struct FaceList {
+    const wchar_t* title;
+    std::wstring out;
+};
+
+std::wstring TextOf(HWND hwnd) {
+    wchar_t text[256] = {};
+    // WM_GETTEXT, unlike GetWindowText, reads another process's edit control.
+    ::SendMessageTimeoutW(hwnd, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, nullptr);
+    return text;
+}
+
+DWORD_PTR AskForm(HWND form, const wchar_t* message, const wchar_t* name);
+
+BOOL CALLBACK ListFace(HWND hwnd, LPARAM lp) {
+    auto* list = reinterpret_cast<FaceList*>(lp);
+    wchar_t title[512] = {};
+    ::GetWindowTextW(hwnd, title, 512);
+    if (!::IsWindowVisible(hwnd) || std::wcscmp(title, list->title) != 0) return TRUE;
+    std::wstring line;
+    for (const wchar_t* name : {L"Text3", L"Text4", L"Text5"}) {
+        if (!line.empty()) line += L",";
+        line += TextOf(reinterpret_cast<HWND>(AskForm(hwnd, L"TintFindControl", name)));
+    }
+    if (::GetForegroundWindow() == hwnd) line += L" active";
+    list->out += line + L"\n";
+    return TRUE;
+}
+
 void PrintUtf8(const std::wstring& text) {
     int n = ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
     std::string out(static_cast<size_t>(n), '\0');
@@ -79,7 +108,10 @@ int Usage() {
         "       tint_probe close TITLE\n"
         "       tint_probe click TITLE CONTROL          (a button, by its design name)\n"
         "       tint_probe menu TITLE ITEM              (a menu item, by its design name)\n"
-        "       tint_probe gone TITLE [MS]              (succeeds once no such window is left)\n",
+        "       tint_probe gone TITLE [MS]              (succeeds once no such window is left)\n"
+        "       tint_probe faces TITLE                  (each visible face: its number fields, and 'active')\n"
+        "       tint_probe centre TITLE CONTROL         (screen coordinates of the control's middle)\n"
+        "       tint_probe checked TITLE CONTROL        (prints 1 or 0)\n",
         stderr);
     return 2;
 }
@@ -123,8 +155,33 @@ int wmain(int argc, wchar_t** argv) {
         }
         return 1;
     }
+    if (command == L"faces") {
+        FaceList list{argv[2], L""};
+        ::EnumWindows(ListFace, reinterpret_cast<LPARAM>(&list));
+        if (!list.out.empty()) list.out.pop_back();
+        PrintUtf8(list.out);
+        return 0;
+    }
     HWND form = WaitFor(argv[2], nullptr, 0);
     if (form == nullptr) return 1;
+    if (command == L"centre" && argc > 3) {
+        // Screen coordinates, which are the X display's: the virtual desktop
+        // lies at its top-left corner. A real click there comes from xdotool,
+        // since input injected with SendInput does not reach other processes
+        // under Wine's virtual desktop.
+        HWND control = reinterpret_cast<HWND>(AskForm(form, L"TintFindControl", argv[3]));
+        if (control == nullptr) return 1;
+        RECT rect{};
+        ::GetWindowRect(control, &rect);
+        std::printf("%ld %ld\n", (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+        return 0;
+    }
+    if (command == L"checked" && argc > 3) {
+        HWND control = reinterpret_cast<HWND>(AskForm(form, L"TintFindControl", argv[3]));
+        if (control == nullptr) return 1;
+        std::printf("%d\n", ::SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
+        return 0;
+    }
     if (command == L"close") {
         ::PostMessageW(form, WM_CLOSE, 0, 0);
         return 0;

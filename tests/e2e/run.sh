@@ -46,6 +46,21 @@ wait_exit() {
 
 shot() { import -window root "$SHOTS/$1.png" 2>/dev/null; }
 
+# A real mouse click at the middle of a control of the visible face.
+mouse() {
+    local at
+    at=$(probe centre "$CAPTION" "$1") || return 1
+    xdotool mousemove $at click 1
+    sleep 0.3
+}
+
+# The not-ready message that every activation shows until the pictures exist.
+dismiss() {
+    probe wait-msgbox "$TITLE" 10000 >/dev/null
+    probe dismiss-msgbox "$TITLE" >/dev/null
+    sleep 0.3
+}
+
 tint_start_xvfb || exit 1
 tint_prepare_prefix
 
@@ -73,6 +88,30 @@ for theme in peach postgreen seablue armygreen pinkrose; do
     if wait_exit "$PROGRAM_PID" 15; then ended=yes; else ended=no; fi
     check "$theme: closing by $way ends the process" yes "$ended"
 done
+
+# The three faces of tint_postgreen, driven with the mouse: the option button
+# and the change-face button take clicks over the status bar, each face shows
+# the next and hides itself, and a click on the rectangle that the exit and
+# clock buttons share reaches the exit button.
+wineserver -k 2>/dev/null; wineserver -w 2>/dev/null
+start_program tint_postgreen
+probe wait-window "$CAPTION" 20000 >/dev/null
+dismiss
+shot tint_postgreen_face1
+mouse Option1
+check "postgreen: option button selected by a click over the status bar" 1 "$(probe checked "$CAPTION" Option1)"
+mouse Command2
+dismiss
+check "postgreen: second face shown and active, start-up face hidden, hand-off written" "50,150,150 active" "$(probe faces "$CAPTION")"
+shot tint_postgreen_face2
+mouse Option1
+mouse Command2
+dismiss
+check "postgreen: third face shown, hand-off written" "110,251,30 active" "$(probe faces "$CAPTION")"
+shot tint_postgreen_face3
+mouse cmdClock
+if wait_exit "$PROGRAM_PID" 15; then ended=yes; else ended=no; fi
+check "postgreen: a click on the clock button's rectangle reaches the exit button" yes "$ended"
 
 wineserver -k 2>/dev/null
 tint_stop_xvfb
