@@ -1,5 +1,7 @@
 #include "faces/face.h"
 
+#include <cstdlib>
+
 namespace tint::faces {
 
 using forms::False;
@@ -141,10 +143,27 @@ void Face::ApplyDesign(const FaceLayout& layout) {
     picBody.Design().foreColour = forms::SystemColour(8);
     picBody.Design().font = {L"Arial", 11.25, true, 0};
 
-    const std::pair<forms::Image*, int> images[] = {{&imgClock2, 1800}, {&imgClock, 1380}, {&ImgMusic2, 990}, {&imgMusic, 600}, {&imgExit, 2220}};
-    for (const auto& [image, left] : images) {
-        image->Design().rect = Twips(left, 4620, 240, 240);
-        image->Design().visible = false;
+    struct ImageDesign {
+        forms::Image* image;
+        int left;
+        const wchar_t* picture;
+    };
+    const ImageDesign images[] = {{&imgClock2, 1800, L"clock_off"},
+                                  {&imgClock, 1380, L"clock_on"},
+                                  {&ImgMusic2, 990, L"music_off"},
+                                  {&imgMusic, 600, L"music_on"},
+                                  {&imgExit, 2220, L"exit"}};
+    for (const ImageDesign& d : images) {
+        d.image->Design().rect = Twips(d.left, 4620, 240, 240);
+        d.image->Design().visible = false;
+        d.image->DesignPicture(d.picture);
+    }
+    Command1.DesignPicture(L"sword");
+    picLogo0.DesignPicture(L"logo");
+    picSBPanel1.SetAutoSize(layout.banner);
+    if (layout.banner) {
+        picSBPanel1.DesignPicture(L"banner");
+        picBody.DesignPicture(L"banner");
     }
 
     mnuFile.Design().caption = theme.menuTitle;
@@ -225,7 +244,8 @@ void Face::Form_Load() {
     LayoutStep();
     LogoBoxStep();
     // About text: not built yet.
-    // Empty picture objects for the two slots: not built yet.
+    sourcePictures[0] = forms::Picture();
+    sourcePictures[1] = forms::Picture();
 
     savedPrimaryColour = static_cast<std::int32_t>(api_.GetSysColor(profile_.primaryColourElement));
     savedAccentColour = static_cast<std::int32_t>(api_.GetSysColor(profile_.accentColourElement));
@@ -236,8 +256,8 @@ void Face::Form_Load() {
     scrollTop = bodyHeight;
     lineGap = 10;
 
-    // Gradient background: not built yet.
-    // Picture slots and logo shading: not built yet, so picturesReady stays False.
+    GradientStep();
+    PictureStep();
     // Menu item bitmaps: not built yet.
 
     clockOn = True;
@@ -291,6 +311,63 @@ void Face::Command2_Click() {
     program_.Get(profile_.nextFace).Text3.SetText(forms::Str(profile_.handoffRgb[0]));
     program_.Get(profile_.nextFace).Text4.SetText(forms::Str(profile_.handoffRgb[1]));
     program_.Get(profile_.nextFace).Text5.SetText(forms::Str(profile_.handoffRgb[2]));
+}
+
+void Face::GradientStep() {
+    const int red = profile_.gradientRed;
+    const int green = profile_.gradientGreen;
+    float blue = profile_.gradientStart;
+    // Single precision, as the bands' colours depend on its rounding.
+    const float step = static_cast<float>(7 * (0 - profile_.gradientStart)) / static_cast<float>(picBody.ScaleHeight());
+    const float bound = static_cast<float>(picBody.ScaleHeight()) + 1.0f;
+    for (int y = 0; y <= bound; y += 7) {
+        if (blue < 0) blue = 0;
+        picBody.LineFilledBox(0, y, picBody.ScaleWidth(), y + 7, forms::RGB(red, green, forms::CInt(blue)));
+        blue = blue + step;
+    }
+    picBody.SetPicture(picBody.Image());
+    sourcePictures[0] = picBody.Picture();
+}
+
+bool Face::PreparePictureDC(forms::Picture pic, std::int16_t slot) {
+    return forms::FalseOnFailure([&] {
+        if (pic.Type() != forms::Picture::kBitmap) return false;
+        if (slot < 0 || slot > 1) forms::Raise(forms::kSubscriptOutOfRange);
+        halftonePalette[slot] = api_.CreateHalftonePalette(0);
+        memDC[slot] = api_.CreateCompatibleDC(0);
+        oldPalette[slot] = api_.SelectPalette(memDC[slot], halftonePalette[slot], true);
+        oldBitmap[slot] = api_.SelectObject(memDC[slot], pic.Handle());
+        return true;
+    });
+}
+
+void Face::ShadePicture(forms::PictureBox& src, forms::PictureBox& dst, float factor) {
+    if (factor == 1.0f) return;
+    const int width = static_cast<int>(src.ScaleWidth());
+    for (int x = 0; x < width; ++x) {
+        const int height = static_cast<int>(src.ScaleHeight());
+        for (int y = 0; y < height; ++y) {
+            const std::int32_t c = src.Point(x, y);
+            const int red = std::abs(c % 256);
+            const int green = std::abs((c / 256) % 256);
+            const int blue = std::abs((c / 65536) % 256);
+            // The channel times the single-precision factor, exact in double.
+            const double f = factor;
+            dst.PSet(x, y, forms::RGB(forms::RoundHalfEven(red * f), forms::RoundHalfEven(green * f), forms::RoundHalfEven(blue * f)));
+        }
+        // Lets other faces' ticks and clicks run while a face loads.
+        App().DoEvents();
+    }
+    dst.SetPicture(dst.Image());
+}
+
+void Face::PictureStep() {
+    picturesReady = forms::ToBoolean(PreparePictureDC(picBody.Picture(), 0));
+    if (picturesReady == False) return;
+    ShadePicture(picLogo(0), picLogo(1), 1.3f);
+    sourcePictures[1] = picLogo(0).Picture();
+    picturesReady = forms::ToBoolean(PreparePictureDC(sourcePictures[1], 1));
+    if (picturesReady != False) ShadePicture(picLogo(1), picLogo(0), 0.4f);
 }
 
 // ---- Program ----------------------------------------------------------------

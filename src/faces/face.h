@@ -92,10 +92,13 @@ public:
     forms::PictureBox& picLogo(int index);
 
     // ---- form-level fields ----
-    std::array<std::int32_t, 2> memDC{};
-    std::array<std::int32_t, 2> oldBitmap{};
-    std::array<std::int32_t, 2> oldPalette{};
-    std::array<std::int32_t, 2> halftonePalette{};
+    // Slot 0 the gradient background, slot 1 the logo as loaded. The handles
+    // are kept at full width: a Windows handle is pointer-sized.
+    std::array<forms::Picture, 2> sourcePictures{};
+    std::array<forms::Handle, 2> memDC{};
+    std::array<forms::Handle, 2> oldBitmap{};
+    std::array<forms::Handle, 2> oldPalette{};
+    std::array<forms::Handle, 2> halftonePalette{};
     std::int32_t bodyWidth = 0;
     std::int32_t bodyHeight = 0;
     std::int32_t scrollStart = 0;
@@ -117,6 +120,12 @@ public:
     void cmdExit_Click();
     void mnuFileExit_Click();
     void Command2_Click();
+
+    // ---- private procedures, open to the tests ----
+    bool PreparePictureDC(forms::Picture pic, std::int16_t slot);
+    void ShadePicture(forms::PictureBox& src, forms::PictureBox& dst, float factor);
+    void GradientStep();
+    void PictureStep();
 
 private:
     static std::wstring LabelName(const themes::LabelDesign& label) { return label.name != nullptr ? label.name : L""; }

@@ -109,6 +109,12 @@ void Control::Move(int left, int top, int width, int height) {
     ApplyBounds();
 }
 
+void Control::SetPicture(const forms::Picture& picture) {
+    spec_.picture = picture;
+    if (Created()) System().SetPicture(handle_, picture);
+    PictureChanged();
+}
+
 void CaptionedControl::SetCaption(const std::wstring& text) {
     spec_.caption = text;
     if (Created()) System().SetCaption(handle_, text);
@@ -170,7 +176,75 @@ void PictureBox::SetAppearance(int appearance) {
     if (Created()) System().SetBorder(handle_, spec_.border);
 }
 
-void PictureBox::SetAutoSize(bool on) { autoSize_ = on; }
+void PictureBox::SetAutoSize(bool on) {
+    autoSize_ = on;
+    PictureChanged();
+}
+
+void PictureBox::PictureChanged() {
+    if (!autoSize_ || spec_.picture.Empty()) return;
+    spec_.rect.width = spec_.picture.Width() + 2 * BorderWidth();
+    spec_.rect.height = spec_.picture.Height() + 2 * BorderWidth();
+    ApplyBounds();
+}
+
+void PictureBox::RequireCreated() const {
+    // Drawing needs the box's image, which exists once the form is loaded.
+    if (handle_ == 0) Raise(kInvalidProcedureCall);
+}
+
+Handle PictureBox::hDC() {
+    RequireCreated();
+    return System().ImageDC(handle_);
+}
+
+forms::Picture PictureBox::Image() {
+    RequireCreated();
+    return System().CopyImage(handle_);
+}
+
+void PictureBox::SetForeColor(OleColour colour) {
+    spec_.foreColour = colour;
+    if (Created()) System().SetForeColour(handle_, colour);
+}
+
+void PictureBox::LineFilledBox(double x1, double y1, double x2, double y2, Colour colour) {
+    RequireCreated();
+    System().FillBox(handle_, CLng(x1), CLng(y1), CLng(x2), CLng(y2), colour);
+}
+
+void PictureBox::PSet(double x, double y, Colour colour) {
+    RequireCreated();
+    System().SetPixel(handle_, CLng(x), CLng(y), colour);
+}
+
+std::int32_t PictureBox::Point(double x, double y) {
+    RequireCreated();
+    return static_cast<std::int32_t>(System().GetPixel(handle_, CLng(x), CLng(y)));
+}
+
+void PictureBox::SetFontSize(double points) {
+    if (points <= 0 || points > 2160) Raise(kInvalidProcedureCall);
+    spec_.font.points = points;
+    if (Created()) System().SetFont(handle_, spec_.font);
+}
+
+void PictureBox::Print(const std::wstring& text) {
+    RequireCreated();
+    System().DrawText(handle_, CLng(currentX_), CLng(currentY_), text);
+    currentY_ += static_cast<float>(TextHeight(text));
+    currentX_ = 0;
+}
+
+double PictureBox::TextWidth(const std::wstring& text) {
+    RequireCreated();
+    return System().MeasureText(handle_, text).width;
+}
+
+double PictureBox::TextHeight(const std::wstring& text) {
+    RequireCreated();
+    return System().MeasureText(handle_, text).height;
+}
 
 Image::Image(Form& form, Control* container, std::wstring name) : Control(form, container, ControlKind::Image, std::move(name)) {}
 
@@ -225,6 +299,7 @@ void Form::Load() {
     ++app_.loadedForms_;
     for (Control* control : controls_) {
         if (!control->present_) continue;
+        if (!control->pictureResource_.empty()) control->spec_.picture = system.LoadPicture(control->pictureResource_);
         Handle parent = control->container_ != nullptr ? control->container_->handle_ : handle_;
         control->handle_ = system.CreateControl(handle_, parent, control->spec_);
     }
@@ -261,6 +336,8 @@ void Form::QueryUnloadThenUnload(std::int16_t mode) {
 double Form::ScaleWidth() { return Loaded() ? app_.System().ClientSize(handle_).width : spec_.clientSize.width; }
 
 double Form::ScaleHeight() { return Loaded() ? app_.System().ClientSize(handle_).height : spec_.clientSize.height; }
+
+Handle Form::hDC() { return Loaded() ? app_.System().FormDC(handle_) : 0; }
 
 void Form::OnActivated() { app_.FormActivated(*this); }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "forms/picture.h"
 #include "forms/value.h"
 #include "forms/window_system.h"
 
@@ -69,6 +70,13 @@ public:
     Handle hWnd() const { return handle_; }
     Control* Container() const { return container_; }
     Form& OwnerForm() const { return form_; }
+    // The picture the control carries (graphical buttons and picture boxes
+    // show it; a standard button only stores it).
+    const forms::Picture& Picture() const { return spec_.picture; }
+    void SetPicture(const forms::Picture& picture);
+    // A picture the program carries, put in when the form loads.
+    void DesignPicture(std::wstring resourceName) { pictureResource_ = std::move(resourceName); }
+
     // A control this design leaves out: it makes no window and shows nothing.
     void Omit() { present_ = false; }
     bool Present() const { return present_; }
@@ -100,10 +108,12 @@ protected:
     ControlSpec spec_;
     Handle handle_ = 0;
     bool present_ = true;
+    std::wstring pictureResource_;
 
 private:
     friend class Form;
     virtual void OnClick() {}
+    virtual void PictureChanged() {}
 };
 
 // Controls that show a caption: buttons, option buttons, labels, menus.
@@ -166,13 +176,41 @@ public:
     bool AutoSize() const { return autoSize_; }
     void SetAutoSize(bool on);
 
+    // ---- drawing, in pixels of the inner area, into the persistent image ----
+    // The image's device context.
+    Handle hDC();
+    // A bitmap picture of the image as it stands now.
+    forms::Picture Image();
+    OleColour ForeColor() const { return spec_.foreColour; }
+    void SetForeColor(OleColour colour);
+    // A filled box from (x1, y1) to (x2, y2), the far edges not included.
+    void LineFilledBox(double x1, double y1, double x2, double y2, Colour colour);
+    void PSet(double x, double y, Colour colour);
+    // The colour at (x, y); -1 outside the image.
+    std::int32_t Point(double x, double y);
+    double FontSize() const { return spec_.font.points; }
+    void SetFontSize(double points);
+    float CurrentX() const { return currentX_; }
+    void SetCurrentX(float x) { currentX_ = x; }
+    float CurrentY() const { return currentY_; }
+    void SetCurrentY(float y) { currentY_ = y; }
+    // Draws text at CurrentX, CurrentY in the current font and ForeColor,
+    // then moves to the start of the next line.
+    void Print(const std::wstring& text);
+    double TextWidth(const std::wstring& text);
+    double TextHeight(const std::wstring& text);
+
 private:
     int BorderWidth() const;
+    void PictureChanged() override;
+    void RequireCreated() const;
 
     int align_ = 0;
     int scaleMode_ = 3;
     bool autoRedraw_ = false;
     bool autoSize_ = false;
+    float currentX_ = 0;
+    float currentY_ = 0;
 };
 
 class Image : public Control {
@@ -240,6 +278,8 @@ public:
 
     double ScaleWidth();
     double ScaleHeight();
+    // The window's device context: drawing there goes straight to the screen.
+    Handle hDC();
 
 protected:
     virtual void Form_Load() {}

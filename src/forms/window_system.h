@@ -8,6 +8,8 @@
 #include <functional>
 #include <string>
 
+#include "forms/picture.h"
+
 namespace forms {
 
 using Handle = std::intptr_t;
@@ -66,6 +68,7 @@ struct ControlSpec {
     BorderStyle border = BorderStyle::None;
     FontSpec font;
     int tabIndex = 0;
+    Picture picture;  // shown by picture boxes, images and graphical buttons
 };
 
 struct FormSpec {
@@ -114,6 +117,29 @@ public:
     virtual void SetBorder(Handle control, BorderStyle border) = 0;
     virtual void SetChecked(Handle control, bool checked) = 0;
     virtual bool GetChecked(Handle control) = 0;
+
+    // A picture the program carries, by resource name; an empty picture
+    // object when there is none of that name.
+    virtual Picture LoadPicture(const std::wstring& name) = 0;
+    virtual void SetPicture(Handle control, const Picture& picture) = 0;
+
+    // A picture box's persistent image: drawing goes into it and stays; its
+    // device context is what the box's hDC gives. Coordinates are pixels of
+    // the box's inner area.
+    virtual Handle ImageDC(Handle box) = 0;
+    // A bitmap picture of the image as it stands, independent of later drawing.
+    virtual Picture CopyImage(Handle box) = 0;
+    virtual void FillBox(Handle box, int x1, int y1, int x2, int y2, Colour colour) = 0;
+    virtual void SetPixel(Handle box, int x, int y, Colour colour) = 0;
+    virtual Colour GetPixel(Handle box, int x, int y) = 0;
+    // Text colour and the colour of the device context's pen.
+    virtual void SetForeColour(Handle box, Colour colour) = 0;
+    virtual void SetFont(Handle box, const FontSpec& font) = 0;
+    virtual PixelSize MeasureText(Handle box, const std::wstring& text) = 0;
+    virtual void DrawText(Handle box, int x, int y, const std::wstring& text) = 0;
+
+    // A form's device context, for drawing straight onto its client area.
+    virtual Handle FormDC(Handle form) = 0;
 
     // interval 0 stops the timer.
     virtual void SetTimer(Handle form, int timerId, int intervalMs) = 0;

@@ -1,5 +1,6 @@
 #include "doubles/fake_window_system.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace tint::testing {
@@ -9,6 +10,117 @@ std::string Narrow(const std::wstring& text) {
     for (wchar_t c : text) out += (c < 128) ? static_cast<char>(c) : '?';
     return out;
 }
+
+namespace {
+
+int BorderOf(const forms::ControlSpec& spec) {
+    switch (spec.border) {
+        case forms::BorderStyle::ThreeD: return 2;
+        case forms::BorderStyle::Flat: return 1;
+        case forms::BorderStyle::None: return 0;
+    }
+    return 0;
+}
+
+forms::Colour Solid(forms::OleColour c) { return forms::IsSystemColour(c) ? 0x00C0C0C0u : c; }
+
+void Resize(FakeWindowSystem::PixelMap& map, int width, int height, forms::Colour fill) {
+    FakeWindowSystem::PixelMap resized{width, height, std::vector<forms::Colour>(static_cast<size_t>(width) * height, fill)};
+    for (int y = 0; y < std::min(height, map.height); ++y) {
+        for (int x = 0; x < std::min(width, map.width); ++x) resized.pixels[static_cast<size_t>(y) * width + x] = map.At(x, y);
+    }
+    map = std::move(resized);
+}
+
+}  // namespace
+
+FakeWindowSystem::FakeWindowSystem() {
+    // Every picture the faces carry, as plain bitmaps of the design's sizes.
+    auto pattern = [](int x, int y) { return forms::Colour((x * 8) | ((y * 8) << 8) | (100u << 16)); };
+    pictures[L"logo"] = MakeBitmap(32, 32, pattern);
+    pictures[L"banner"] = MakeBitmap(400, 120, pattern);
+    for (const wchar_t* name : {L"sword", L"music_on", L"music_off", L"clock_on", L"clock_off", L"exit"}) pictures[name] = MakeBitmap(16, 16, pattern);
+}
+
+forms::Picture FakeWindowSystem::MakeBitmap(int width, int height, const std::function<forms::Colour(int, int)>& colour) {
+    forms::Handle h = next_++;
+    PixelMap& map = bitmaps[h];
+    map = {width, height, std::vector<forms::Colour>(static_cast<size_t>(width) * height)};
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) map.pixels[static_cast<size_t>(y) * width + x] = colour(x, y);
+    }
+    return forms::Picture(forms::Picture::kBitmap, h, width, height);
+}
+
+forms::Picture FakeWindowSystem::MakeIcon(int width, int height) { return forms::Picture(forms::Picture::kIcon, next_++, width, height); }
+
+forms::Picture FakeWindowSystem::LoadPicture(const std::wstring& name) {
+    auto it = pictures.find(name);
+    return it == pictures.end() ? forms::Picture() : it->second;
+}
+
+void FakeWindowSystem::SetPicture(forms::Handle control, const forms::Picture& picture) {
+    Window& w = windows.at(control);
+    w.spec.picture = picture;
+    if (w.spec.kind != forms::ControlKind::PictureBox) return;
+    // The picture becomes the image's background.
+    std::fill(w.image.pixels.begin(), w.image.pixels.end(), Solid(w.spec.backColour));
+    auto it = bitmaps.find(picture.Handle());
+    if (picture.Type() != forms::Picture::kBitmap || it == bitmaps.end()) return;
+    for (int y = 0; y < std::min(w.image.height, it->second.height); ++y) {
+        for (int x = 0; x < std::min(w.image.width, it->second.width); ++x) w.image.pixels[static_cast<size_t>(y) * w.image.width + x] = it->second.At(x, y);
+    }
+}
+
+forms::Handle FakeWindowSystem::ImageDC(forms::Handle box) { return kImageDCBase + box; }
+
+forms::Picture FakeWindowSystem::CopyImage(forms::Handle box) {
+    const PixelMap& image = windows.at(box).image;
+    forms::Handle h = next_++;
+    bitmaps[h] = image;
+    log.push_back("CopyImage " + std::to_string(box) + " -> " + std::to_string(h));
+    return forms::Picture(forms::Picture::kBitmap, h, image.width, image.height);
+}
+
+void FakeWindowSystem::FillBox(forms::Handle box, int x1, int y1, int x2, int y2, forms::Colour colour) {
+    log.push_back("FillBox " + std::to_string(x1) + " " + std::to_string(y1) + " " + std::to_string(x2) + " " + std::to_string(y2) + " " +
+                  std::to_string(colour));
+    PixelMap& image = windows.at(box).image;
+    for (int y = std::max(0, y1); y < std::min(y2, image.height); ++y) {
+        for (int x = std::max(0, x1); x < std::min(x2, image.width); ++x) image.pixels[static_cast<size_t>(y) * image.width + x] = colour;
+    }
+}
+
+void FakeWindowSystem::SetPixel(forms::Handle box, int x, int y, forms::Colour colour) {
+    PixelMap& image = windows.at(box).image;
+    if (x < 0 || y < 0 || x >= image.width || y >= image.height) return;
+    image.pixels[static_cast<size_t>(y) * image.width + x] = colour;
+}
+
+forms::Colour FakeWindowSystem::GetPixel(forms::Handle box, int x, int y) {
+    const PixelMap& image = windows.at(box).image;
+    if (x < 0 || y < 0 || x >= image.width || y >= image.height) return 0xFFFFFFFFu;
+    return image.At(x, y);
+}
+
+void FakeWindowSystem::SetForeColour(forms::Handle box, forms::Colour colour) {
+    log.push_back("SetForeColour " + std::to_string(box) + " " + std::to_string(colour));
+    windows.at(box).foreColour = colour;
+}
+
+void FakeWindowSystem::SetFont(forms::Handle box, const forms::FontSpec& font) { windows.at(box).spec.font = font; }
+
+forms::PixelSize FakeWindowSystem::MeasureText(forms::Handle box, const std::wstring& text) {
+    // Made-up metrics that grow with the size and the length, like real ones.
+    int points = static_cast<int>(windows.at(box).spec.font.points);
+    return {static_cast<int>(text.size()) * points / 2, points + points / 2};
+}
+
+void FakeWindowSystem::DrawText(forms::Handle box, int x, int y, const std::wstring& text) {
+    log.push_back("DrawText " + std::to_string(box) + " " + std::to_string(x) + " " + std::to_string(y) + " " + Narrow(text));
+}
+
+forms::Handle FakeWindowSystem::FormDC(forms::Handle form) { return kFormDCBase + form; }
 
 forms::Handle FakeWindowSystem::CreateForm(const forms::FormSpec& spec, forms::WindowEvents& events) {
     forms::Handle h = next_++;
@@ -33,6 +145,11 @@ forms::Handle FakeWindowSystem::CreateControl(forms::Handle form, forms::Handle 
     w.form = form;
     w.parent = parent;
     w.visible = spec.visible;
+    if (spec.kind == forms::ControlKind::PictureBox) {
+        int border = BorderOf(spec);
+        Resize(w.image, std::max(0, spec.rect.width - 2 * border), std::max(0, spec.rect.height - 2 * border), Solid(spec.backColour));
+        SetPicture(h, spec.picture);
+    }
     return h;
 }
 
@@ -65,9 +182,18 @@ std::wstring FakeWindowSystem::GetCaption(forms::Handle control) { return window
 
 void FakeWindowSystem::SetToolTip(forms::Handle control, const std::wstring& text) { windows.at(control).spec.toolTip = text; }
 
-void FakeWindowSystem::SetBounds(forms::Handle control, const forms::PixelRect& rect) { windows.at(control).spec.rect = rect; }
+void FakeWindowSystem::SetBounds(forms::Handle control, const forms::PixelRect& rect) {
+    Window& w = windows.at(control);
+    w.spec.rect = rect;
+    if (w.spec.kind != forms::ControlKind::PictureBox) return;
+    int border = BorderOf(w.spec);
+    Resize(w.image, std::max(0, rect.width - 2 * border), std::max(0, rect.height - 2 * border), Solid(w.spec.backColour));
+}
 
-void FakeWindowSystem::SetBorder(forms::Handle control, forms::BorderStyle border) { windows.at(control).spec.border = border; }
+void FakeWindowSystem::SetBorder(forms::Handle control, forms::BorderStyle border) {
+    windows.at(control).spec.border = border;
+    SetBounds(control, windows.at(control).spec.rect);
+}
 
 void FakeWindowSystem::SetChecked(forms::Handle control, bool checked) { windows.at(control).checked = checked; }
 

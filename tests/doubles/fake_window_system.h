@@ -21,6 +21,12 @@ std::string Narrow(const std::wstring& text);
 
 class FakeWindowSystem : public forms::WindowSystem {
 public:
+    // A picture's or a picture box's pixels, 0x00BBGGRR, row by row.
+    struct PixelMap {
+        int width = 0, height = 0;
+        std::vector<forms::Colour> pixels;
+        forms::Colour At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+    };
     struct Window {
         bool isForm = false;
         forms::FormSpec formSpec;
@@ -32,6 +38,8 @@ public:
         bool checked = false;
         forms::WindowEvents* events = nullptr;
         std::map<int, int> timers;  // id -> interval
+        PixelMap image;            // a picture box's persistent image
+        forms::Colour foreColour = 0;
     };
     struct Box {
         forms::Handle owner;
@@ -42,6 +50,11 @@ public:
     std::vector<std::string> log;
     std::vector<Box> messageBoxes;
     std::map<forms::Handle, Window> windows;
+    // The pictures the program carries, by resource name, and the pixels of
+    // every bitmap by handle. A new double carries a bitmap for every name
+    // the faces use; a test can replace one.
+    std::map<std::wstring, forms::Picture> pictures;
+    std::map<std::intptr_t, PixelMap> bitmaps;
     forms::Handle active = 0;
     int doEventsCalls = 0;
     // Runs inside every DoEvents, as other events would.
@@ -62,6 +75,18 @@ public:
     void SetBorder(forms::Handle control, forms::BorderStyle border) override;
     void SetChecked(forms::Handle control, bool checked) override;
     bool GetChecked(forms::Handle control) override;
+    forms::Picture LoadPicture(const std::wstring& name) override;
+    void SetPicture(forms::Handle control, const forms::Picture& picture) override;
+    forms::Handle ImageDC(forms::Handle box) override;
+    forms::Picture CopyImage(forms::Handle box) override;
+    void FillBox(forms::Handle box, int x1, int y1, int x2, int y2, forms::Colour colour) override;
+    void SetPixel(forms::Handle box, int x, int y, forms::Colour colour) override;
+    forms::Colour GetPixel(forms::Handle box, int x, int y) override;
+    void SetForeColour(forms::Handle box, forms::Colour colour) override;
+    void SetFont(forms::Handle box, const forms::FontSpec& font) override;
+    forms::PixelSize MeasureText(forms::Handle box, const std::wstring& text) override;
+    void DrawText(forms::Handle box, int x, int y, const std::wstring& text) override;
+    forms::Handle FormDC(forms::Handle form) override;
     void SetTimer(forms::Handle form, int timerId, int intervalMs) override;
     void Post(std::function<void()> task) override;
     void DoEvents() override;
@@ -77,6 +102,14 @@ public:
     void Tick(forms::Handle form, int timerId);
     forms::Handle Find(forms::Handle form, const std::wstring& controlName) const;
     size_t PendingTasks() const { return posted_.size(); }
+    // A bitmap of the given size whose pixel (x, y) is colour(x, y).
+    forms::Picture MakeBitmap(int width, int height, const std::function<forms::Colour(int, int)>& colour);
+    forms::Picture MakeIcon(int width, int height);
+    // The device context ImageDC gives for a box, and the box a DC belongs to.
+    static constexpr forms::Handle kImageDCBase = 1000000;
+    static constexpr forms::Handle kFormDCBase = 2000000;
+
+    FakeWindowSystem();
 
 private:
     forms::Handle next_ = 100;

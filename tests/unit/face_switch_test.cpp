@@ -19,10 +19,7 @@ class Switching : public ::testing::TestWithParam<const themes::ThemeTable*> {
 protected:
     Switching() : program(app, api, *GetParam()) {}
 
-    void StartReady() {
-        for (FaceId id : {FaceId::Startup, FaceId::Second, FaceId::Third}) program.Get(id).picturesReady = forms::True;
-        program.Run();
-    }
+    void StartReady() { program.Run(); }
 
     // Selects the face's option button and clicks its change-face button, as
     // the user would, then lets the message loop run.
@@ -127,7 +124,7 @@ TEST_P(Switching, EachFaceHasItsOwnOptionButton) {
     EXPECT_EQ(second.Option1.Value(), forms::False);
     system.Click(second.hWnd(), L"Command2");
     system.RunPosted();
-    EXPECT_FALSE(program.frmFancyfrm2().Loaded());
+    EXPECT_FALSE(program.Exists(FaceId::Third));
     EXPECT_TRUE(second.Visible());
     EXPECT_EQ(startup.Option1.Value(), forms::True);  // the face left behind keeps its selection
 }
