@@ -231,7 +231,7 @@ void PictureBox::SetFontSize(double points) {
 
 void PictureBox::Print(const std::wstring& text) {
     RequireCreated();
-    System().DrawText(handle_, CLng(currentX_), CLng(currentY_), text);
+    System().PrintText(handle_, CLng(currentX_), CLng(currentY_), text);
     currentY_ += static_cast<float>(TextHeight(text));
     currentX_ = 0;
 }

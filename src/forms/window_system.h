@@ -136,7 +136,7 @@ public:
     virtual void SetForeColour(Handle box, Colour colour) = 0;
     virtual void SetFont(Handle box, const FontSpec& font) = 0;
     virtual PixelSize MeasureText(Handle box, const std::wstring& text) = 0;
-    virtual void DrawText(Handle box, int x, int y, const std::wstring& text) = 0;
+    virtual void PrintText(Handle box, int x, int y, const std::wstring& text) = 0;
 
     // A form's device context, for drawing straight onto its client area.
     virtual Handle FormDC(Handle form) = 0;

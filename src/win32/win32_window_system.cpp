@@ -1,6 +1,10 @@
 #include "win32/win32_window_system.h"
 
+#include <ole2.h>
+#include <olectl.h>
+
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 namespace tint::win32 {
@@ -44,6 +48,8 @@ RECT ToRect(const forms::PixelRect& r) { return RECT{r.left, r.top, r.left + r.w
 }  // namespace
 
 Win32WindowSystem::Win32WindowSystem(HINSTANCE instance) : instance_(instance) {
+    // The pictures are decoded by OLE.
+    ::CoInitialize(nullptr);
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);
     wc.lpfnWndProc = &Win32WindowSystem::WindowProc;
@@ -51,7 +57,11 @@ Win32WindowSystem::Win32WindowSystem(HINSTANCE instance) : instance_(instance) {
     wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
     wc.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(1));
     wc.lpszClassName = kFormClass;
+    // A device context of its own, so the form's hDC stays the same for its
+    // whole life and needs no release.
+    wc.style = CS_OWNDC;
     ::RegisterClassExW(&wc);
+    wc.style = 0;
 
     wc.lpfnWndProc = &Win32WindowSystem::WindowProc;
     wc.hIcon = nullptr;
@@ -188,6 +198,7 @@ forms::Handle Win32WindowSystem::CreateControl(forms::Handle form, forms::Handle
     HWND hwnd = ::CreateWindowExW(exStyle, windowClass, spec.caption.c_str(), style, r.left, r.top, r.width, r.height, parentHwnd,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance_, raw);
     raw->hwnd = hwnd;
+    if (spec.kind == ControlKind::PictureBox) MakeImage(*raw);
     ::SetPropW(hwnd, kItemProperty, reinterpret_cast<HANDLE>(raw));
     ::SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(spec.font)), FALSE);
     if (!spec.toolTip.empty()) UpdateToolTip(*raw);
@@ -338,12 +349,180 @@ void Win32WindowSystem::SetBounds(forms::Handle control, const forms::PixelRect&
     if (item.hwnd != nullptr) {
         item.spec.rect = rect;
         ::MoveWindow(item.hwnd, rect.left, rect.top, rect.width, rect.height, TRUE);
+        if (item.imageDC != nullptr) ResizeImage(item);
         return;
     }
     RedrawItem(item);
     item.spec.rect = rect;
     RedrawItem(item);
 }
+
+// ---- pictures and picture boxes --------------------------------------------
+
+void Win32WindowSystem::MakeImage(Item& box) {
+    RECT client{};
+    ::GetClientRect(box.hwnd, &client);
+    HDC screen = ::GetDC(nullptr);
+    box.imageDC = ::CreateCompatibleDC(screen);
+    box.imageSize = {client.right > 0 ? client.right : 1, client.bottom > 0 ? client.bottom : 1};
+    box.imageBitmap = ::CreateCompatibleBitmap(screen, box.imageSize.cx, box.imageSize.cy);
+    ::ReleaseDC(nullptr, screen);
+    box.imageOldBitmap = ::SelectObject(box.imageDC, box.imageBitmap);
+    RECT all{0, 0, box.imageSize.cx, box.imageSize.cy};
+    FillWith(box.imageDC, all, box.spec.backColour);
+    ::SetBkMode(box.imageDC, TRANSPARENT);
+    ::SelectObject(box.imageDC, FontFor(box.spec.font));
+    // The pen follows ForeColor, as lines drawn on the box expect.
+    ::SelectObject(box.imageDC, ::GetStockObject(DC_PEN));
+    ::SetTextColor(box.imageDC, ToColorRef(box.spec.foreColour));
+    ::SetDCPenColor(box.imageDC, ToColorRef(box.spec.foreColour));
+    DrawPicture(box.imageDC, box.spec.picture, 0, 0);
+}
+
+void Win32WindowSystem::ResizeImage(Item& box) {
+    RECT client{};
+    ::GetClientRect(box.hwnd, &client);
+    SIZE size{client.right > 0 ? client.right : 1, client.bottom > 0 ? client.bottom : 1};
+    if (size.cx == box.imageSize.cx && size.cy == box.imageSize.cy) return;
+    HDC screen = ::GetDC(nullptr);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, size.cx, size.cy);
+    ::ReleaseDC(nullptr, screen);
+    // Keep what was drawn; new area gets the back colour.
+    HDC temp = ::CreateCompatibleDC(box.imageDC);
+    HGDIOBJ old = ::SelectObject(temp, bitmap);
+    RECT all{0, 0, size.cx, size.cy};
+    FillWith(temp, all, box.spec.backColour);
+    ::BitBlt(temp, 0, 0, box.imageSize.cx, box.imageSize.cy, box.imageDC, 0, 0, SRCCOPY);
+    ::SelectObject(temp, old);
+    ::DeleteDC(temp);
+    ::SelectObject(box.imageDC, bitmap);
+    ::DeleteObject(box.imageBitmap);
+    box.imageBitmap = bitmap;
+    box.imageSize = size;
+}
+
+void Win32WindowSystem::DrawPicture(HDC dc, const forms::Picture& picture, int x, int y) {
+    if (picture.Type() == forms::Picture::kBitmap) {
+        HDC temp = ::CreateCompatibleDC(dc);
+        HGDIOBJ old = ::SelectObject(temp, reinterpret_cast<HGDIOBJ>(picture.Handle()));
+        // A bitmap that is selected into another device context cannot be
+        // selected here; then nothing is drawn.
+        if (old != nullptr) {
+            ::BitBlt(dc, x, y, picture.Width(), picture.Height(), temp, 0, 0, SRCCOPY);
+            ::SelectObject(temp, old);
+        }
+        ::DeleteDC(temp);
+    } else if (picture.Type() == forms::Picture::kIcon) {
+        ::DrawIconEx(dc, x, y, reinterpret_cast<HICON>(picture.Handle()), picture.Width(), picture.Height(), 0, nullptr, DI_NORMAL);
+    }
+}
+
+void Win32WindowSystem::Changed(Item& box, const RECT* area) {
+    if (box.hwnd != nullptr && ::IsWindowVisible(box.hwnd)) ::InvalidateRect(box.hwnd, area, FALSE);
+}
+
+forms::Picture Win32WindowSystem::LoadPicture(const std::wstring& name) {
+    HRSRC resource = ::FindResourceW(instance_, name.c_str(), MAKEINTRESOURCEW(10));  // RT_RCDATA
+    if (resource == nullptr) return {};
+    DWORD size = ::SizeofResource(instance_, resource);
+    const void* bytes = ::LockResource(::LoadResource(instance_, resource));
+    HGLOBAL copy = ::GlobalAlloc(GMEM_MOVEABLE, size);
+    if (bytes == nullptr || copy == nullptr) return {};
+    std::memcpy(::GlobalLock(copy), bytes, size);
+    ::GlobalUnlock(copy);
+    IStream* stream = nullptr;
+    if (FAILED(::CreateStreamOnHGlobal(copy, TRUE, &stream))) {
+        ::GlobalFree(copy);
+        return {};
+    }
+    IPicture* picture = nullptr;
+    HRESULT hr = ::OleLoadPicture(stream, static_cast<LONG>(size), FALSE, IID_IPicture, reinterpret_cast<void**>(&picture));
+    stream->Release();
+    if (FAILED(hr) || picture == nullptr) return {};
+    SHORT type = 0;
+    OLE_HANDLE handle = 0;
+    OLE_XSIZE_HIMETRIC width = 0;
+    OLE_YSIZE_HIMETRIC height = 0;
+    picture->get_Type(&type);
+    picture->get_Handle(&handle);
+    picture->get_Width(&width);
+    picture->get_Height(&height);
+    // Picture sizes come in hundredths of a millimetre, at 96 pixels an inch.
+    int pixelsWide = ::MulDiv(width, 96, 2540);
+    int pixelsHigh = ::MulDiv(height, 96, 2540);
+    // GDI handles carry 32 significant bits, sign-extended on 64-bit Windows.
+    auto full = static_cast<forms::Handle>(static_cast<LONG>(handle));
+    std::shared_ptr<void> owner(picture, [](void* p) { static_cast<IPicture*>(p)->Release(); });
+    return forms::Picture(type, full, pixelsWide, pixelsHigh, owner);
+}
+
+void Win32WindowSystem::SetPicture(forms::Handle control, const forms::Picture& picture) {
+    Item& item = Lookup(control);
+    item.spec.picture = picture;
+    if (item.imageDC != nullptr) {
+        RECT all{0, 0, item.imageSize.cx, item.imageSize.cy};
+        FillWith(item.imageDC, all, item.spec.backColour);
+        DrawPicture(item.imageDC, picture, 0, 0);
+    }
+    RedrawItem(item);
+}
+
+forms::Handle Win32WindowSystem::ImageDC(forms::Handle box) { return ToHandle(Lookup(box).imageDC); }
+
+forms::Picture Win32WindowSystem::CopyImage(forms::Handle box) {
+    Item& item = Lookup(box);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(item.imageDC, item.imageSize.cx, item.imageSize.cy);
+    HDC temp = ::CreateCompatibleDC(item.imageDC);
+    HGDIOBJ old = ::SelectObject(temp, bitmap);
+    ::BitBlt(temp, 0, 0, item.imageSize.cx, item.imageSize.cy, item.imageDC, 0, 0, SRCCOPY);
+    ::SelectObject(temp, old);
+    ::DeleteDC(temp);
+    std::shared_ptr<void> owner(bitmap, [](void* b) { ::DeleteObject(static_cast<HGDIOBJ>(b)); });
+    return forms::Picture(forms::Picture::kBitmap, ToHandle(bitmap), item.imageSize.cx, item.imageSize.cy, owner);
+}
+
+void Win32WindowSystem::FillBox(forms::Handle box, int x1, int y1, int x2, int y2, forms::Colour colour) {
+    Item& item = Lookup(box);
+    RECT rect{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
+    FillWith(item.imageDC, rect, colour & 0x00FFFFFFu);
+    Changed(item, &rect);
+}
+
+void Win32WindowSystem::SetPixel(forms::Handle box, int x, int y, forms::Colour colour) {
+    Item& item = Lookup(box);
+    ::SetPixelV(item.imageDC, x, y, colour & 0x00FFFFFFu);
+    RECT rect{x, y, x + 1, y + 1};
+    Changed(item, &rect);
+}
+
+forms::Colour Win32WindowSystem::GetPixel(forms::Handle box, int x, int y) { return ::GetPixel(Lookup(box).imageDC, x, y); }
+
+void Win32WindowSystem::SetForeColour(forms::Handle box, forms::Colour colour) {
+    Item& item = Lookup(box);
+    if (item.imageDC == nullptr) return;
+    ::SetTextColor(item.imageDC, ToColorRef(colour));
+    ::SetDCPenColor(item.imageDC, ToColorRef(colour));
+}
+
+void Win32WindowSystem::SetFont(forms::Handle box, const forms::FontSpec& font) {
+    Item& item = Lookup(box);
+    item.spec.font = font;
+    if (item.imageDC != nullptr) ::SelectObject(item.imageDC, FontFor(font));
+}
+
+forms::PixelSize Win32WindowSystem::MeasureText(forms::Handle box, const std::wstring& text) {
+    SIZE size{};
+    ::GetTextExtentPoint32W(Lookup(box).imageDC, text.c_str(), static_cast<int>(text.size()), &size);
+    return {size.cx, size.cy};
+}
+
+void Win32WindowSystem::PrintText(forms::Handle box, int x, int y, const std::wstring& text) {
+    Item& item = Lookup(box);
+    ::TextOutW(item.imageDC, x, y, text.c_str(), static_cast<int>(text.size()));
+    Changed(item);
+}
+
+forms::Handle Win32WindowSystem::FormDC(forms::Handle form) { return ToHandle(::GetDC(Lookup(form).hwnd)); }
 
 void Win32WindowSystem::SetBorder(forms::Handle control, forms::BorderStyle border) {
     Item& item = Lookup(control);
@@ -356,6 +535,7 @@ void Win32WindowSystem::SetBorder(forms::Handle control, forms::BorderStyle bord
     ::SetWindowLongPtrW(item.hwnd, GWL_STYLE, style);
     ::SetWindowLongPtrW(item.hwnd, GWL_EXSTYLE, exStyle);
     ::SetWindowPos(item.hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    if (item.imageDC != nullptr) ResizeImage(item);
 }
 
 void Win32WindowSystem::SetChecked(forms::Handle control, bool checked) {
@@ -468,6 +648,7 @@ void Win32WindowSystem::PaintWindowless(Item& item, HDC dc) {
 LRESULT Win32WindowSystem::HandleMessage(Item& item, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_ERASEBKGND: {
+            if (item.imageDC != nullptr) return 1;  // the image covers it all
             RECT rect{};
             ::GetClientRect(hwnd, &rect);
             FillWith(reinterpret_cast<HDC>(wp), rect, item.isForm ? item.formSpec.backColour : item.spec.backColour);
@@ -476,6 +657,7 @@ LRESULT Win32WindowSystem::HandleMessage(Item& item, HWND hwnd, UINT msg, WPARAM
         case WM_PAINT: {
             PAINTSTRUCT ps;
             HDC dc = ::BeginPaint(hwnd, &ps);
+            if (item.imageDC != nullptr) ::BitBlt(dc, 0, 0, item.imageSize.cx, item.imageSize.cy, item.imageDC, 0, 0, SRCCOPY);
             PaintWindowless(item, dc);
             ::EndPaint(hwnd, &ps);
             return 0;
@@ -487,6 +669,9 @@ LRESULT Win32WindowSystem::HandleMessage(Item& item, HWND hwnd, UINT msg, WPARAM
             if (button == nullptr) break;
             RECT rect = draw->rcItem;
             FillWith(draw->hDC, rect, button->spec.backColour);
+            const forms::Picture& picture = button->spec.picture;
+            int offset = (draw->itemState & ODS_SELECTED) ? 1 : 0;
+            DrawPicture(draw->hDC, picture, (rect.right - picture.Width()) / 2 + offset, (rect.bottom - picture.Height()) / 2 + offset);
             ::DrawEdge(draw->hDC, &rect, (draw->itemState & ODS_SELECTED) ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
             if (draw->itemState & ODS_FOCUS) {
                 ::InflateRect(&rect, -3, -3);

@@ -42,6 +42,18 @@ public:
     void SetChecked(forms::Handle control, bool checked) override;
     bool GetChecked(forms::Handle control) override;
 
+    forms::Picture LoadPicture(const std::wstring& name) override;
+    void SetPicture(forms::Handle control, const forms::Picture& picture) override;
+    forms::Handle ImageDC(forms::Handle box) override;
+    forms::Picture CopyImage(forms::Handle box) override;
+    void FillBox(forms::Handle box, int x1, int y1, int x2, int y2, forms::Colour colour) override;
+    void SetPixel(forms::Handle box, int x, int y, forms::Colour colour) override;
+    forms::Colour GetPixel(forms::Handle box, int x, int y) override;
+    void SetForeColour(forms::Handle box, forms::Colour colour) override;
+    void SetFont(forms::Handle box, const forms::FontSpec& font) override;
+    forms::PixelSize MeasureText(forms::Handle box, const std::wstring& text) override;
+    void PrintText(forms::Handle box, int x, int y, const std::wstring& text) override;
+    forms::Handle FormDC(forms::Handle form) override;
     void SetTimer(forms::Handle form, int timerId, int intervalMs) override;
     void Post(std::function<void()> task) override;
     void DoEvents() override;
@@ -63,6 +75,12 @@ public:
         HWND toolTips = nullptr;  // a form's tool-tip window, made on first need
         bool sized = false;     // a form's client area has been fitted
         std::vector<Item*> windowless;  // painted by this window, in design order
+        // A picture box's persistent image: a memory device context holding a
+        // bitmap of the box's inner size, kept for the box's whole life.
+        HDC imageDC = nullptr;
+        HBITMAP imageBitmap = nullptr;
+        HGDIOBJ imageOldBitmap = nullptr;
+        SIZE imageSize{};
     };
 
 private:
@@ -80,6 +98,10 @@ private:
     // Moves the focus along the design's tab order; true when it handled the key.
     bool TabToNext(const MSG& msg);
     void Dispatch(MSG& msg);
+    void MakeImage(Item& box);
+    void ResizeImage(Item& box);
+    void DrawPicture(HDC dc, const forms::Picture& picture, int x, int y);
+    void Changed(Item& box, const RECT* area = nullptr);
 
     HINSTANCE instance_;
     HWND dispatcher_ = nullptr;

@@ -116,8 +116,8 @@ forms::PixelSize FakeWindowSystem::MeasureText(forms::Handle box, const std::wst
     return {static_cast<int>(text.size()) * points / 2, points + points / 2};
 }
 
-void FakeWindowSystem::DrawText(forms::Handle box, int x, int y, const std::wstring& text) {
-    log.push_back("DrawText " + std::to_string(box) + " " + std::to_string(x) + " " + std::to_string(y) + " " + Narrow(text));
+void FakeWindowSystem::PrintText(forms::Handle box, int x, int y, const std::wstring& text) {
+    log.push_back("PrintText " + std::to_string(box) + " " + std::to_string(x) + " " + std::to_string(y) + " " + Narrow(text));
 }
 
 forms::Handle FakeWindowSystem::FormDC(forms::Handle form) { return kFormDCBase + form; }

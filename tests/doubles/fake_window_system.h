@@ -85,7 +85,7 @@ public:
     void SetForeColour(forms::Handle box, forms::Colour colour) override;
     void SetFont(forms::Handle box, const forms::FontSpec& font) override;
     forms::PixelSize MeasureText(forms::Handle box, const std::wstring& text) override;
-    void DrawText(forms::Handle box, int x, int y, const std::wstring& text) override;
+    void PrintText(forms::Handle box, int x, int y, const std::wstring& text) override;
     forms::Handle FormDC(forms::Handle form) override;
     void SetTimer(forms::Handle form, int timerId, int intervalMs) override;
     void Post(std::function<void()> task) override;

@@ -123,6 +123,8 @@ int wmain(int argc, wchar_t** argv) {
     std::wstring command = argv[1];
     int timeout = argc > 3 ? _wtoi(argv[3]) : 10000;
     if (command == L"syscolor") {
+        // A process reads the system colours once, when it starts, so only a
+        // fresh probe sees a change.
         std::printf("0x%08lX\n", static_cast<unsigned long>(::GetSysColor(_wtoi(argv[2]))));
         return 0;
     }

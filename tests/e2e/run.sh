@@ -54,39 +54,63 @@ mouse() {
     sleep 0.3
 }
 
-# The not-ready message that every activation shows until the pictures exist.
-dismiss() {
-    probe wait-msgbox "$TITLE" 10000 >/dev/null
-    probe dismiss-msgbox "$TITLE" >/dev/null
-    sleep 0.3
-}
-
 tint_start_xvfb || exit 1
 tint_prepare_prefix
 
-# Each program: start-up face with its caption and inner size, the not-ready
-# message, and closing ends the process. The three ways to close take turns.
+now_ms() { date +%s%3N; }
+
+# wait_colour ELEMENT VALUE SECONDS: polls with fresh probes until the element
+# holds the value; prints what it holds last.
+wait_colour() {
+    local deadline=$(($(now_ms) + $3 * 1000)) value
+    while :; do
+        value=$(probe syscolor "$1")
+        if [ "$value" = "$2" ] || [ "$(now_ms)" -ge "$deadline" ]; then
+            echo "$value"
+            return
+        fi
+        sleep 0.05
+    done
+}
+
+# Each program: its start-up face shows with its caption and inner size, its
+# activation gives the face's two elements the theme's colours (read here
+# from this second process), no message box appears, and closing ends the
+# process. The three ways to close take turns.
 declare -A HEIGHT=([peach]=609 [postgreen]=609 [seablue]=613 [armygreen]=613 [pinkrose]=613)
+declare -A PRIMARY=([peach]="7 0x00B464FA" [postgreen]="7 0x006E6432" [seablue]="18 0x006EC8FF" [armygreen]="18 0x006EFA32" [pinkrose]="18 0x00FF3232")
+declare -A ACCENT=([peach]="3 0x0000FFFF" [postgreen]="3 0x0000FFFF" [seablue]="20 0x0000FFFF" [armygreen]="20 0x0000FFFF" [pinkrose]="20 0x0000FFFF")
 ways=(close cmdExit menu close cmdExit)
 i=0
 for theme in peach postgreen seablue armygreen pinkrose; do
     wineserver -k 2>/dev/null; wineserver -w 2>/dev/null
+    # Wine itself is up before the clock starts, so the figure is the program's.
+    probe syscolor 0 >/dev/null
+    started=$(now_ms)
     start_program "tint_$theme"
+    set -- ${PRIMARY[$theme]}
+    primary=$(wait_colour "$1" "$2" 20)
+    elapsed=$(($(now_ms) - started))
+    check "$theme: start-up face's primary element $1 holds the theme's colour" "$2" "$primary"
+    set -- ${ACCENT[$theme]}
+    check "$theme: start-up face's accent element $1 holds the accent colour" "$2" "$(probe syscolor "$1")"
+    echo "     $theme: process start to first activation within ${elapsed} ms"
     size=$(probe wait-window "$CAPTION" 20000)
     check "$theme: start-up face shown with its inner size" "603 ${HEIGHT[$theme]}" "$size"
-    text=$(probe wait-msgbox "$TITLE" 10000)
-    check "$theme: not-ready message with the program's title" "StdPicture not of bitmap type" "$text"
+    check "$theme: no message box" "" "$(probe wait-msgbox "$TITLE" 1000)"
     sleep 0.5
     shot "tint_${theme}_startup"
     way=${ways[$i]}
     i=$((i + 1))
     case $way in
         close) probe close "$CAPTION" >/dev/null ;;
-        cmdExit) probe dismiss-msgbox "$TITLE" >/dev/null; sleep 0.3; probe click "$CAPTION" cmdExit >/dev/null ;;
-        menu) probe dismiss-msgbox "$TITLE" >/dev/null; sleep 0.3; probe menu "$CAPTION" mnuFileExit >/dev/null ;;
+        cmdExit) probe click "$CAPTION" cmdExit >/dev/null ;;
+        menu) probe menu "$CAPTION" mnuFileExit >/dev/null ;;
     esac
     if wait_exit "$PROGRAM_PID" 15; then ended=yes; else ended=no; fi
     check "$theme: closing by $way ends the process" yes "$ended"
+    set -- ${PRIMARY[$theme]}
+    check "$theme: the colours outlast the program" "$2" "$(probe syscolor "$1")"
 done
 
 # The three faces of tint_postgreen, driven with the mouse: the option button
@@ -96,17 +120,17 @@ done
 wineserver -k 2>/dev/null; wineserver -w 2>/dev/null
 start_program tint_postgreen
 probe wait-window "$CAPTION" 20000 >/dev/null
-dismiss
+sleep 0.5
 shot tint_postgreen_face1
 mouse Option1
 check "postgreen: option button selected by a click over the status bar" 1 "$(probe checked "$CAPTION" Option1)"
 mouse Command2
-dismiss
+sleep 0.5
 check "postgreen: second face shown and active, start-up face hidden, hand-off written" "50,150,150 active" "$(probe faces "$CAPTION")"
 shot tint_postgreen_face2
 mouse Option1
 mouse Command2
-dismiss
+sleep 0.5
 check "postgreen: third face shown, hand-off written" "110,251,30 active" "$(probe faces "$CAPTION")"
 shot tint_postgreen_face3
 mouse cmdClock
