@@ -64,6 +64,7 @@ BOOL CALLBACK CollectText(HWND hwnd, LPARAM lp) {
 
 struct FaceList {
     const wchar_t* title;
+    bool hiddenToo;
     std::wstring out;
 };
 
@@ -80,13 +81,20 @@ BOOL CALLBACK ListFace(HWND hwnd, LPARAM lp) {
     auto* list = reinterpret_cast<FaceList*>(lp);
     wchar_t title[512] = {};
     ::GetWindowTextW(hwnd, title, 512);
-    if (!::IsWindowVisible(hwnd) || std::wcscmp(title, list->title) != 0) return TRUE;
+    if (std::wcscmp(title, list->title) != 0) return TRUE;
+    bool visible = ::IsWindowVisible(hwnd) != FALSE;
+    if (!visible && !list->hiddenToo) return TRUE;
     std::wstring line;
     for (const wchar_t* name : {L"Text3", L"Text4", L"Text5"}) {
         if (!line.empty()) line += L",";
         line += TextOf(reinterpret_cast<HWND>(AskForm(hwnd, L"TintFindControl", name)));
     }
     if (::GetForegroundWindow() == hwnd) line += L" active";
+    if (!visible) line += L" hidden";
+    HWND owner = ::GetWindow(hwnd, GW_OWNER);
+    wchar_t ownerTitle[512] = {};
+    if (owner != nullptr) ::GetWindowTextW(owner, ownerTitle, 512);
+    if (owner != nullptr && std::wcscmp(ownerTitle, list->title) == 0) line += L" owned";
     list->out += line + L"\n";
     return TRUE;
 }
@@ -109,7 +117,7 @@ int Usage() {
         "       tint_probe click TITLE CONTROL          (a button, by its design name)\n"
         "       tint_probe menu TITLE ITEM              (a menu item, by its design name)\n"
         "       tint_probe gone TITLE [MS]              (succeeds once no such window is left)\n"
-        "       tint_probe faces TITLE                  (each visible face: its number fields, and 'active')\n"
+        "       tint_probe faces TITLE [all]            (each visible face, or all: number fields, active, hidden, owned)\n"
         "       tint_probe centre TITLE CONTROL         (screen coordinates of the control's middle)\n"
         "       tint_probe checked TITLE CONTROL        (prints 1 or 0)\n",
         stderr);
@@ -158,7 +166,7 @@ int wmain(int argc, wchar_t** argv) {
         return 1;
     }
     if (command == L"faces") {
-        FaceList list{argv[2], L""};
+        FaceList list{argv[2], argc > 3 && std::wcscmp(argv[3], L"all") == 0, L""};
         ::EnumWindows(ListFace, reinterpret_cast<LPARAM>(&list));
         if (!list.out.empty()) list.out.pop_back();
         PrintUtf8(list.out);
