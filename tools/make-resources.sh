@@ -76,6 +76,8 @@ bmp exit.bmp -fill '#5d4037' -draw 'rectangle 8,4 36,60' -fill '#2a2a2a' -draw '
 # --- banner: ten full 400x120 frames -------------------------------------
 # A colour stripe rolls along the top (one full turn over the loop) and a
 # sheen crosses the word, so both the status-bar strip and the body move.
+# Below the stripe the top rows stay plain: the status bar shows only them,
+# with the start-up face's hint written over them.
 convert -size 80x6 xc:"$c1" xc:"$c2" xc:"$c3" xc:"$c4" xc:"$c5" +append "$tmp/stripe.png"
 convert -size 1x1 xc:"$c1" xc:"$c2" xc:"$c3" xc:"$c4" xc:"$c5" +append \
     -filter Triangle -resize 230x120! -background "$c5" -extent 400x120 "$tmp/grad.png"
@@ -92,7 +94,6 @@ for i in 0 1 2 3 4 5 6 7 8 9; do
     done
     convert -size 400x120 xc:'#16132b' \
         \( "$tmp/stripe.png" -roll +$((40 * i))+0 \) -compose Over -geometry +0+0 -composite \
-        -font "$font" -pointsize 15 -fill '#e6e1f5' -annotate +20+25 'five colour skins' \
         -pointsize 96 -fill '#07060f' -annotate +24+110 tint \
         \( "$tmp/grad.png" -fill 'rgba(255,255,255,0.6)' \
            -draw "polygon $x,0 $((x + 26)),0 $((x + 6)),120 $((x - 20)),120" \

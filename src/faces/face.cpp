@@ -43,6 +43,7 @@ Face::Face(Program& program, FaceId id, const FaceLayout& layout)
 
     cmdExit.Click = [this] { cmdExit_Click(); };
     Command2.Click = [this] { Command2_Click(); };
+    Timer2.Tick = [this] { Timer2_Timer(); };
     mnuFileExit.Click = [this] { mnuFileExit_Click(); };
 }
 
@@ -243,7 +244,7 @@ void Face::Form_Load() {
 
     LayoutStep();
     LogoBoxStep();
-    // About text: not built yet.
+    BuildAboutLines();
     sourcePictures[0] = forms::Picture();
     sourcePictures[1] = forms::Picture();
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "forms/forms.h"
 #include "forms/win_api.h"
@@ -33,6 +34,16 @@ struct FaceLayout {
     themes::TwipsRect Text5, Text4, Text3, Command2, Option1, picBody;
     themes::TwipsRect toolBarLabel, swordLabel, picSBPanel1;
     bool banner;  // picSBPanel1 and picBody carry the banner picture
+};
+
+// The bands of picBody by which the scroller colours each row: the top tenth,
+// the rest of the upper 40 %, the middle, and the bottom fifth.
+enum class ScrollZone { Top, Upper, Middle, Bottom };
+
+struct ScrollLimits {
+    float tenth, forty, eighty;
+    static ScrollLimits For(std::int32_t bodyHeight);
+    ScrollZone ZoneOf(float top) const;
 };
 
 class Face : public forms::Form {
@@ -104,6 +115,9 @@ public:
     std::int32_t scrollStart = 0;
     std::int32_t scrollTop = 0;
     std::int16_t lineGap = 0;
+    // Rows of two texts: the line, and its font size in points as decimal
+    // text (empty where the line keeps the size of the one above).
+    std::vector<std::array<std::wstring, 2>> aboutLines;
     std::wstring musicFile;
     Boolean musicFound = forms::False;
     Boolean musicOn = forms::False;
@@ -120,12 +134,16 @@ public:
     void cmdExit_Click();
     void mnuFileExit_Click();
     void Command2_Click();
+    void Timer2_Timer();
 
     // ---- private procedures, open to the tests ----
     bool PreparePictureDC(forms::Picture pic, std::int16_t slot);
     void ShadePicture(forms::PictureBox& src, forms::PictureBox& dst, float factor);
     void GradientStep();
     void PictureStep();
+    void BuildAboutLines();
+    // Where the logo row copies its logo from, by the zone of its top.
+    forms::Handle LogoSource(ScrollZone zone);
 
 private:
     static std::wstring LabelName(const themes::LabelDesign& label) { return label.name != nullptr ? label.name : L""; }

@@ -44,6 +44,8 @@ public:
     // An OK-only box with the program's title, owned by the active form.
     void MsgBox(const std::wstring& text);
     void DoEvents() { system_.DoEvents(); }
+    // Today's date as text, in the user's short date format.
+    std::wstring Date() { return system_.TodayAsText(); }
     [[noreturn]] void End();
 
 private:

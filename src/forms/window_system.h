@@ -141,6 +141,8 @@ public:
     // A form's device context, for drawing straight onto its client area.
     virtual Handle FormDC(Handle form) = 0;
 
+    virtual std::wstring TodayAsText() = 0;
+
     // interval 0 stops the timer.
     virtual void SetTimer(Handle form, int timerId, int intervalMs) = 0;
 

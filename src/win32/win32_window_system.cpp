@@ -522,6 +522,12 @@ void Win32WindowSystem::PrintText(forms::Handle box, int x, int y, const std::ws
     Changed(item);
 }
 
+std::wstring Win32WindowSystem::TodayAsText() {
+    wchar_t text[128] = {};
+    int length = ::GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, text, 128);
+    return std::wstring(text, length > 0 ? static_cast<size_t>(length - 1) : 0);
+}
+
 forms::Handle Win32WindowSystem::FormDC(forms::Handle form) { return ToHandle(::GetDC(Lookup(form).hwnd)); }
 
 void Win32WindowSystem::SetBorder(forms::Handle control, forms::BorderStyle border) {

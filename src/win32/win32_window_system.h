@@ -54,6 +54,7 @@ public:
     forms::PixelSize MeasureText(forms::Handle box, const std::wstring& text) override;
     void PrintText(forms::Handle box, int x, int y, const std::wstring& text) override;
     forms::Handle FormDC(forms::Handle form) override;
+    std::wstring TodayAsText() override;
     void SetTimer(forms::Handle form, int timerId, int intervalMs) override;
     void Post(std::function<void()> task) override;
     void DoEvents() override;

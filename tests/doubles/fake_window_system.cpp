@@ -117,7 +117,8 @@ forms::PixelSize FakeWindowSystem::MeasureText(forms::Handle box, const std::wst
 }
 
 void FakeWindowSystem::PrintText(forms::Handle box, int x, int y, const std::wstring& text) {
-    log.push_back("PrintText " + std::to_string(box) + " " + std::to_string(x) + " " + std::to_string(y) + " " + Narrow(text));
+    log.push_back("PrintText " + std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(windows.at(box).spec.font.points) + " " +
+                  Narrow(text));
 }
 
 forms::Handle FakeWindowSystem::FormDC(forms::Handle form) { return kFormDCBase + form; }

@@ -87,6 +87,8 @@ public:
     forms::PixelSize MeasureText(forms::Handle box, const std::wstring& text) override;
     void PrintText(forms::Handle box, int x, int y, const std::wstring& text) override;
     forms::Handle FormDC(forms::Handle form) override;
+    std::wstring TodayAsText() override { return today; }
+    std::wstring today = L"2026/12/9";
     void SetTimer(forms::Handle form, int timerId, int intervalMs) override;
     void Post(std::function<void()> task) override;
     void DoEvents() override;

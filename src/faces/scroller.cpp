@@ -1,0 +1,121 @@
+// The about-text scroller: on every tick of Timer2 it builds one frame in the
+// hidden picBody and copies it, centred, onto the face.
+#include "faces/face.h"
+
+namespace tint::faces {
+
+ScrollLimits ScrollLimits::For(std::int32_t bodyHeight) {
+    // Worked out in double precision, then rounded to single: with a height of
+    // 559 the bottom zone starts above 447.2, so a row at 447 is still middle.
+    return {static_cast<float>(bodyHeight / 10.0), static_cast<float>((bodyHeight / 100.0) * 40),
+            static_cast<float>((bodyHeight / 100.0) * 80)};
+}
+
+ScrollZone ScrollLimits::ZoneOf(float top) const {
+    if (top <= forty) return top > tenth ? ScrollZone::Upper : ScrollZone::Top;
+    return top >= eighty ? ScrollZone::Bottom : ScrollZone::Middle;
+}
+
+forms::Handle Face::LogoSource(ScrollZone zone) {
+    switch (zone) {
+        case ScrollZone::Upper: return memDC[1];                // the logo as loaded
+        case ScrollZone::Middle: return picLogo(1).hDC();       // the bright copy
+        case ScrollZone::Top:
+        case ScrollZone::Bottom: break;
+    }
+    return picLogo(0).hDC();  // the dark copy
+}
+
+void Face::Timer2_Timer() {
+    using forms::Skip;
+    Skip([&] { api_.BitBlt(picBody.hDC(), 0, 0, bodyWidth, bodyHeight, memDC[0], 0, 0, forms::kSrcCopy); });
+    float rowOffset = 0;
+    double red = 0, green = 0, blue = 0;
+    double logoW = 0, logoH = 0, logoX = 0, logoY = 0;
+    const ScrollLimits limits = ScrollLimits::For(bodyHeight);
+    const int lastRow = static_cast<int>(aboutLines.size()) - 1;
+
+    for (int row = 0; row <= lastRow; ++row) {
+        const std::wstring& text = aboutLines[row][0];
+        Skip([&] { picBody.SetFontSize(forms::CInt(aboutLines[row][1])); });
+        Skip([&] { picBody.SetCurrentX(static_cast<float>(bodyWidth / 2.0 - picBody.TextWidth(text) / 2.0)); });
+        Skip([&] { picBody.SetCurrentY(static_cast<float>(scrollTop + static_cast<double>(rowOffset))); });
+        Skip([&] { logoW = picLogo(0).ScaleWidth(); });
+        Skip([&] { logoH = picLogo(0).ScaleHeight(); });
+        Skip([&] { logoX = picBody.CurrentX() - logoW / 2; });
+        Skip([&] { logoY = picBody.CurrentY() + 10; });
+
+        if (row == 1) {
+            // The logo comes from the zone of the row's top; the row's own
+            // colour below is judged after the row has made room for it.
+            Skip([&] {
+                forms::Handle source = LogoSource(limits.ZoneOf(picBody.CurrentY()));
+                api_.BitBlt(picBody.hDC(), forms::CLng(logoX), forms::CLng(logoY), forms::CLng(logoW), forms::CLng(logoH), source, 0, 0,
+                            forms::kSrcCopy);
+            });
+            Skip([&] { rowOffset = rowOffset + static_cast<float>(picLogo(0).ScaleHeight()) + 20.0f; });
+            Skip([&] { picBody.SetCurrentY(static_cast<float>(scrollTop + static_cast<double>(rowOffset))); });
+        }
+
+        const float top = picBody.CurrentY();
+        switch (limits.ZoneOf(top)) {
+            case ScrollZone::Top:
+                red = 255;
+                green = 100;
+                blue = 100;
+                break;
+            case ScrollZone::Upper:
+                // Blue rises with the row; red and green stay the top zone's,
+                // so this zone runs from pink (255, 100, 143) at its upper
+                // edge to magenta (255, 100, 255) from 100 pixels down. A
+                // row here would otherwise take whatever red and green a row
+                // above it left, and none at all at the start of a pass.
+                red = 255;
+                green = 100;
+                blue = (255.0 / 100.0) * top;
+                break;
+            case ScrollZone::Middle:
+                red = profile_.middleZoneColour.red;
+                green = profile_.middleZoneColour.green;
+                blue = profile_.middleZoneColour.blue;
+                break;
+            case ScrollZone::Bottom: red = green = blue = (bodyHeight - static_cast<double>(top)) * 3 + 80; break;
+        }
+        bool restart = false;
+        if (limits.ZoneOf(top) == ScrollZone::Top) {
+            Skip([&] { restart = row == lastRow && top < picBody.TextHeight(text); });
+        }
+        if (restart) {
+            // One more than the start, which the step below takes back.
+            scrollTop = scrollStart + 1;
+            break;
+        }
+
+        Skip([&] { rowOffset = rowOffset + static_cast<float>(picBody.TextHeight(text) + lineGap); });
+        if (red > 255) red = 255;
+        if (green > 255) green = 255;
+        if (blue > 255) blue = 255;
+        // A negative channel (a row far below the bottom edge) fails, and the
+        // row keeps the colour of the row before.
+        Skip([&] { picBody.SetForeColor(forms::RGB(red, green, blue)); });
+        if (row == 0) {
+            // The title: its letters become a path and only their outline is drawn.
+            Skip([&] { api_.BeginPath(picBody.hDC()); });
+            Skip([&] { picBody.Print(text); });
+            Skip([&] { api_.EndPath(picBody.hDC()); });
+            Skip([&] { api_.StrokePath(picBody.hDC()); });
+        } else {
+            Skip([&] { picBody.Print(text); });
+        }
+        if (stopRequested != forms::False) break;
+    }
+
+    Skip([&] { scrollTop = scrollTop - 1; });
+    Skip([&] {
+        const double offX = (ScaleWidth() - bodyWidth) / 2;
+        const double offY = (ScaleHeight() - bodyHeight) / 2;
+        api_.BitBlt(hDC(), forms::CLng(offX), forms::CLng(offY), bodyWidth, bodyHeight, picBody.hDC(), 0, 0, forms::kSrcCopy);
+    });
+}
+
+}  // namespace tint::faces
