@@ -6,6 +6,8 @@
 #include <windows.h>
 #include <mmsystem.h>
 
+#include "win32/gdi_objects.h"
+
 namespace tint::win32 {
 
 namespace {
@@ -38,9 +40,19 @@ std::int32_t Win32Api::SetMenuItemBitmaps(Handle menu, std::int32_t item, std::i
     return ::SetMenuItemBitmaps(As<HMENU>(menu), static_cast<UINT>(item), static_cast<UINT>(flags), As<HBITMAP>(unchecked), As<HBITMAP>(checked));
 }
 
-forms::WinApi::Handle Win32Api::CreateCompatibleDC(Handle dc) { return From(::CreateCompatibleDC(As<HDC>(dc))); }
+// The faces keep what these two make for the whole run; they are counted
+// with the program's other live GDI objects.
+forms::WinApi::Handle Win32Api::CreateCompatibleDC(Handle dc) {
+    HDC made = ::CreateCompatibleDC(As<HDC>(dc));
+    if (made != nullptr) CountGdiObjects(+1);
+    return From(made);
+}
 
-forms::WinApi::Handle Win32Api::CreateHalftonePalette(Handle dc) { return From(::CreateHalftonePalette(As<HDC>(dc))); }
+forms::WinApi::Handle Win32Api::CreateHalftonePalette(Handle dc) {
+    HPALETTE made = ::CreateHalftonePalette(As<HDC>(dc));
+    if (made != nullptr) CountGdiObjects(+1);
+    return From(made);
+}
 
 forms::WinApi::Handle Win32Api::SelectPalette(Handle dc, Handle palette, bool forceBackground) {
     return From(::SelectPalette(As<HDC>(dc), As<HPALETTE>(palette), forceBackground ? TRUE : FALSE));

@@ -38,9 +38,8 @@ void FillWith(HDC dc, const RECT& rect, forms::OleColour colour) {
         ::FillRect(dc, &rect, ::GetSysColorBrush(static_cast<int>(colour & 0xFFu)));
         return;
     }
-    HBRUSH brush = ::CreateSolidBrush(ToColorRef(colour));
-    ::FillRect(dc, &rect, brush);
-    ::DeleteObject(brush);
+    OwnedBrush brush(::CreateSolidBrush(ToColorRef(colour)));
+    ::FillRect(dc, &rect, brush.Get());
 }
 
 RECT ToRect(const forms::PixelRect& r) { return RECT{r.left, r.top, r.left + r.width, r.top + r.height}; }
@@ -79,7 +78,8 @@ Win32WindowSystem::Win32WindowSystem(HINSTANCE instance) : instance_(instance) {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof(metrics);
     if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
-        controlFont_ = ::CreateFontIndirectW(&metrics.lfMessageFont);
+        messageFont_ = OwnedFont(::CreateFontIndirectW(&metrics.lfMessageFont));
+        controlFont_ = messageFont_.Get();
     }
     if (controlFont_ == nullptr) controlFont_ = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
 }
@@ -328,7 +328,7 @@ HFONT Win32WindowSystem::FontFor(const forms::FontSpec& spec) {
     if (spec.name.empty()) return controlFont_;
     std::wstring key = spec.name + L"|" + std::to_wstring(spec.points) + L"|" + (spec.bold ? L"b" : L"") + L"|" + std::to_wstring(spec.charset);
     auto it = fonts_.find(key);
-    if (it != fonts_.end()) return it->second;
+    if (it != fonts_.end()) return it->second.Get();
     HDC screen = ::GetDC(nullptr);
     int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
     ::ReleaseDC(nullptr, screen);
@@ -338,10 +338,11 @@ HFONT Win32WindowSystem::FontFor(const forms::FontSpec& spec) {
     lf.lfCharSet = static_cast<BYTE>(spec.charset);
     lf.lfQuality = DEFAULT_QUALITY;
     ::lstrcpynW(lf.lfFaceName, spec.name.c_str(), LF_FACESIZE);
-    HFONT font = ::CreateFontIndirectW(&lf);
-    if (font == nullptr) font = controlFont_;
-    fonts_[key] = font;
-    return font;
+    OwnedFont font(::CreateFontIndirectW(&lf));
+    if (font.Get() == nullptr) return controlFont_;
+    HFONT made = font.Get();
+    fonts_.emplace(key, std::move(font));
+    return made;
 }
 
 void Win32WindowSystem::SetBounds(forms::Handle control, const forms::PixelRect& rect) {
@@ -349,7 +350,7 @@ void Win32WindowSystem::SetBounds(forms::Handle control, const forms::PixelRect&
     if (item.hwnd != nullptr) {
         item.spec.rect = rect;
         ::MoveWindow(item.hwnd, rect.left, rect.top, rect.width, rect.height, TRUE);
-        if (item.imageDC != nullptr) ResizeImage(item);
+        if (item.image.Get() != nullptr) ResizeImage(item);
         return;
     }
     RedrawItem(item);
@@ -362,21 +363,23 @@ void Win32WindowSystem::SetBounds(forms::Handle control, const forms::PixelRect&
 void Win32WindowSystem::MakeImage(Item& box) {
     RECT client{};
     ::GetClientRect(box.hwnd, &client);
-    HDC screen = ::GetDC(nullptr);
-    box.imageDC = ::CreateCompatibleDC(screen);
     box.imageSize = {client.right > 0 ? client.right : 1, client.bottom > 0 ? client.bottom : 1};
-    box.imageBitmap = ::CreateCompatibleBitmap(screen, box.imageSize.cx, box.imageSize.cy);
+    HDC screen = ::GetDC(nullptr);
+    box.image = OwnedDC(::CreateCompatibleDC(screen));
+    box.imageBitmap = OwnedBitmap(::CreateCompatibleBitmap(screen, box.imageSize.cx, box.imageSize.cy));
     ::ReleaseDC(nullptr, screen);
-    box.imageOldBitmap = ::SelectObject(box.imageDC, box.imageBitmap);
+    HDC dc = box.ImageDC();
+    // Selected for the image's whole life; the device context goes with it.
+    ::SelectObject(dc, box.imageBitmap.Get());
     RECT all{0, 0, box.imageSize.cx, box.imageSize.cy};
-    FillWith(box.imageDC, all, box.spec.backColour);
-    ::SetBkMode(box.imageDC, TRANSPARENT);
-    ::SelectObject(box.imageDC, FontFor(box.spec.font));
+    FillWith(dc, all, box.spec.backColour);
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SelectObject(dc, FontFor(box.spec.font));
     // The pen follows ForeColor, as lines drawn on the box expect.
-    ::SelectObject(box.imageDC, ::GetStockObject(DC_PEN));
-    ::SetTextColor(box.imageDC, ToColorRef(box.spec.foreColour));
-    ::SetDCPenColor(box.imageDC, ToColorRef(box.spec.foreColour));
-    DrawPicture(box.imageDC, box.spec.picture, 0, 0);
+    ::SelectObject(dc, ::GetStockObject(DC_PEN));
+    ::SetTextColor(dc, ToColorRef(box.spec.foreColour));
+    ::SetDCPenColor(dc, ToColorRef(box.spec.foreColour));
+    DrawPicture(dc, box.spec.picture, 0, 0);
 }
 
 void Win32WindowSystem::ResizeImage(Item& box) {
@@ -384,34 +387,27 @@ void Win32WindowSystem::ResizeImage(Item& box) {
     ::GetClientRect(box.hwnd, &client);
     SIZE size{client.right > 0 ? client.right : 1, client.bottom > 0 ? client.bottom : 1};
     if (size.cx == box.imageSize.cx && size.cy == box.imageSize.cy) return;
-    HDC screen = ::GetDC(nullptr);
-    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, size.cx, size.cy);
-    ::ReleaseDC(nullptr, screen);
-    // Keep what was drawn; new area gets the back colour.
-    HDC temp = ::CreateCompatibleDC(box.imageDC);
-    HGDIOBJ old = ::SelectObject(temp, bitmap);
-    RECT all{0, 0, size.cx, size.cy};
-    FillWith(temp, all, box.spec.backColour);
-    ::BitBlt(temp, 0, 0, box.imageSize.cx, box.imageSize.cy, box.imageDC, 0, 0, SRCCOPY);
-    ::SelectObject(temp, old);
-    ::DeleteDC(temp);
-    ::SelectObject(box.imageDC, bitmap);
-    ::DeleteObject(box.imageBitmap);
-    box.imageBitmap = bitmap;
+    OwnedBitmap bitmap(::CreateCompatibleBitmap(box.ImageDC(), size.cx, size.cy));
+    {
+        // Keep what was drawn; new area gets the back colour.
+        OwnedDC temp(::CreateCompatibleDC(box.ImageDC()));
+        Selection into(temp.Get(), bitmap.Get());
+        RECT all{0, 0, size.cx, size.cy};
+        FillWith(temp.Get(), all, box.spec.backColour);
+        ::BitBlt(temp.Get(), 0, 0, box.imageSize.cx, box.imageSize.cy, box.ImageDC(), 0, 0, SRCCOPY);
+    }
+    ::SelectObject(box.ImageDC(), bitmap.Get());
+    box.imageBitmap = std::move(bitmap);
     box.imageSize = size;
 }
 
 void Win32WindowSystem::DrawPicture(HDC dc, const forms::Picture& picture, int x, int y) {
     if (picture.Type() == forms::Picture::kBitmap) {
-        HDC temp = ::CreateCompatibleDC(dc);
-        HGDIOBJ old = ::SelectObject(temp, reinterpret_cast<HGDIOBJ>(picture.Handle()));
+        OwnedDC temp(::CreateCompatibleDC(dc));
+        Selection source(temp.Get(), reinterpret_cast<HGDIOBJ>(picture.Handle()));
         // A bitmap that is selected into another device context cannot be
         // selected here; then nothing is drawn.
-        if (old != nullptr) {
-            ::BitBlt(dc, x, y, picture.Width(), picture.Height(), temp, 0, 0, SRCCOPY);
-            ::SelectObject(temp, old);
-        }
-        ::DeleteDC(temp);
+        if (source.Succeeded()) ::BitBlt(dc, x, y, picture.Width(), picture.Height(), temp.Get(), 0, 0, SRCCOPY);
     } else if (picture.Type() == forms::Picture::kIcon) {
         ::DrawIconEx(dc, x, y, reinterpret_cast<HICON>(picture.Handle()), picture.Width(), picture.Height(), 0, nullptr, DI_NORMAL);
     }
@@ -459,66 +455,66 @@ forms::Picture Win32WindowSystem::LoadPicture(const std::wstring& name) {
 void Win32WindowSystem::SetPicture(forms::Handle control, const forms::Picture& picture) {
     Item& item = Lookup(control);
     item.spec.picture = picture;
-    if (item.imageDC != nullptr) {
+    if (item.image.Get() != nullptr) {
         RECT all{0, 0, item.imageSize.cx, item.imageSize.cy};
-        FillWith(item.imageDC, all, item.spec.backColour);
-        DrawPicture(item.imageDC, picture, 0, 0);
+        FillWith(item.ImageDC(), all, item.spec.backColour);
+        DrawPicture(item.ImageDC(), picture, 0, 0);
     }
     RedrawItem(item);
 }
 
-forms::Handle Win32WindowSystem::ImageDC(forms::Handle box) { return ToHandle(Lookup(box).imageDC); }
+forms::Handle Win32WindowSystem::ImageDC(forms::Handle box) { return ToHandle(Lookup(box).ImageDC()); }
 
 forms::Picture Win32WindowSystem::CopyImage(forms::Handle box) {
     Item& item = Lookup(box);
-    HBITMAP bitmap = ::CreateCompatibleBitmap(item.imageDC, item.imageSize.cx, item.imageSize.cy);
-    HDC temp = ::CreateCompatibleDC(item.imageDC);
-    HGDIOBJ old = ::SelectObject(temp, bitmap);
-    ::BitBlt(temp, 0, 0, item.imageSize.cx, item.imageSize.cy, item.imageDC, 0, 0, SRCCOPY);
-    ::SelectObject(temp, old);
-    ::DeleteDC(temp);
-    std::shared_ptr<void> owner(bitmap, [](void* b) { ::DeleteObject(static_cast<HGDIOBJ>(b)); });
-    return forms::Picture(forms::Picture::kBitmap, ToHandle(bitmap), item.imageSize.cx, item.imageSize.cy, owner);
+    auto bitmap = std::make_shared<OwnedBitmap>(::CreateCompatibleBitmap(item.ImageDC(), item.imageSize.cx, item.imageSize.cy));
+    {
+        OwnedDC temp(::CreateCompatibleDC(item.ImageDC()));
+        Selection into(temp.Get(), bitmap->Get());
+        ::BitBlt(temp.Get(), 0, 0, item.imageSize.cx, item.imageSize.cy, item.ImageDC(), 0, 0, SRCCOPY);
+    }
+    // The picture object owns the copy; the last copy of it frees it.
+    return forms::Picture(forms::Picture::kBitmap, ToHandle(bitmap->Get()), item.imageSize.cx, item.imageSize.cy, bitmap);
 }
 
 void Win32WindowSystem::FillBox(forms::Handle box, int x1, int y1, int x2, int y2, forms::Colour colour) {
     Item& item = Lookup(box);
     RECT rect{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
-    FillWith(item.imageDC, rect, colour & 0x00FFFFFFu);
+    FillWith(item.ImageDC(), rect, colour & 0x00FFFFFFu);
     Changed(item, &rect);
 }
 
 void Win32WindowSystem::SetPixel(forms::Handle box, int x, int y, forms::Colour colour) {
     Item& item = Lookup(box);
-    ::SetPixelV(item.imageDC, x, y, colour & 0x00FFFFFFu);
+    ::SetPixelV(item.ImageDC(), x, y, colour & 0x00FFFFFFu);
     RECT rect{x, y, x + 1, y + 1};
     Changed(item, &rect);
 }
 
-forms::Colour Win32WindowSystem::GetPixel(forms::Handle box, int x, int y) { return ::GetPixel(Lookup(box).imageDC, x, y); }
+forms::Colour Win32WindowSystem::GetPixel(forms::Handle box, int x, int y) { return ::GetPixel(Lookup(box).ImageDC(), x, y); }
 
 void Win32WindowSystem::SetForeColour(forms::Handle box, forms::Colour colour) {
     Item& item = Lookup(box);
-    if (item.imageDC == nullptr) return;
-    ::SetTextColor(item.imageDC, ToColorRef(colour));
-    ::SetDCPenColor(item.imageDC, ToColorRef(colour));
+    if (item.image.Get() == nullptr) return;
+    ::SetTextColor(item.ImageDC(), ToColorRef(colour));
+    ::SetDCPenColor(item.ImageDC(), ToColorRef(colour));
 }
 
 void Win32WindowSystem::SetFont(forms::Handle box, const forms::FontSpec& font) {
     Item& item = Lookup(box);
     item.spec.font = font;
-    if (item.imageDC != nullptr) ::SelectObject(item.imageDC, FontFor(font));
+    if (item.image.Get() != nullptr) ::SelectObject(item.ImageDC(), FontFor(font));
 }
 
 forms::PixelSize Win32WindowSystem::MeasureText(forms::Handle box, const std::wstring& text) {
     SIZE size{};
-    ::GetTextExtentPoint32W(Lookup(box).imageDC, text.c_str(), static_cast<int>(text.size()), &size);
+    ::GetTextExtentPoint32W(Lookup(box).ImageDC(), text.c_str(), static_cast<int>(text.size()), &size);
     return {size.cx, size.cy};
 }
 
 void Win32WindowSystem::PrintText(forms::Handle box, int x, int y, const std::wstring& text) {
     Item& item = Lookup(box);
-    ::TextOutW(item.imageDC, x, y, text.c_str(), static_cast<int>(text.size()));
+    ::TextOutW(item.ImageDC(), x, y, text.c_str(), static_cast<int>(text.size()));
     Changed(item);
 }
 
@@ -541,7 +537,7 @@ void Win32WindowSystem::SetBorder(forms::Handle control, forms::BorderStyle bord
     ::SetWindowLongPtrW(item.hwnd, GWL_STYLE, style);
     ::SetWindowLongPtrW(item.hwnd, GWL_EXSTYLE, exStyle);
     ::SetWindowPos(item.hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-    if (item.imageDC != nullptr) ResizeImage(item);
+    if (item.image.Get() != nullptr) ResizeImage(item);
 }
 
 void Win32WindowSystem::SetChecked(forms::Handle control, bool checked) {
@@ -654,7 +650,7 @@ void Win32WindowSystem::PaintWindowless(Item& item, HDC dc) {
 LRESULT Win32WindowSystem::HandleMessage(Item& item, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_ERASEBKGND: {
-            if (item.imageDC != nullptr) return 1;  // the image covers it all
+            if (item.image.Get() != nullptr) return 1;  // the image covers it all
             RECT rect{};
             ::GetClientRect(hwnd, &rect);
             FillWith(reinterpret_cast<HDC>(wp), rect, item.isForm ? item.formSpec.backColour : item.spec.backColour);
@@ -663,7 +659,7 @@ LRESULT Win32WindowSystem::HandleMessage(Item& item, HWND hwnd, UINT msg, WPARAM
         case WM_PAINT: {
             PAINTSTRUCT ps;
             HDC dc = ::BeginPaint(hwnd, &ps);
-            if (item.imageDC != nullptr) ::BitBlt(dc, 0, 0, item.imageSize.cx, item.imageSize.cy, item.imageDC, 0, 0, SRCCOPY);
+            if (item.image.Get() != nullptr) ::BitBlt(dc, 0, 0, item.imageSize.cx, item.imageSize.cy, item.ImageDC(), 0, 0, SRCCOPY);
             PaintWindowless(item, dc);
             ::EndPaint(hwnd, &ps);
             return 0;

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "forms/window_system.h"
+#include "win32/gdi_objects.h"
 
 namespace tint::win32 {
 
@@ -78,10 +79,12 @@ public:
         std::vector<Item*> windowless;  // painted by this window, in design order
         // A picture box's persistent image: a memory device context holding a
         // bitmap of the box's inner size, kept for the box's whole life.
-        HDC imageDC = nullptr;
-        HBITMAP imageBitmap = nullptr;
-        HGDIOBJ imageOldBitmap = nullptr;
+        // (The bitmap is declared first so that the device context holding
+        // it goes first.)
+        OwnedBitmap imageBitmap;
+        OwnedDC image;
         SIZE imageSize{};
+        HDC ImageDC() const { return image.Get(); }
     };
 
 private:
@@ -106,9 +109,10 @@ private:
 
     HINSTANCE instance_;
     HWND dispatcher_ = nullptr;
+    OwnedFont messageFont_;
     HFONT controlFont_ = nullptr;
     // Fonts the designs name, made once each and kept for the whole run.
-    std::map<std::wstring, HFONT> fonts_;
+    std::map<std::wstring, OwnedFont> fonts_;
     std::map<forms::Handle, std::unique_ptr<Item>> items_;
     std::deque<std::function<void()>> posted_;
 };

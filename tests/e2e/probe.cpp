@@ -114,6 +114,7 @@ int Usage() {
         "       tint_probe wait-msgbox TITLE [MS]       (prints the message text)\n"
         "       tint_probe dismiss-msgbox TITLE\n"
         "       tint_probe close TITLE\n"
+        "       tint_probe origin TITLE                 (screen coordinates of the client area)\n"
         "       tint_probe click TITLE CONTROL          (a button, by its design name)\n"
         "       tint_probe menu TITLE ITEM              (a menu item, by its design name)\n"
         "       tint_probe gone TITLE [MS]              (succeeds once no such window is left)\n"
@@ -190,6 +191,13 @@ int wmain(int argc, wchar_t** argv) {
         HWND control = reinterpret_cast<HWND>(AskForm(form, L"TintFindControl", argv[3]));
         if (control == nullptr) return 1;
         std::printf("%d\n", ::SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
+        return 0;
+    }
+    if (command == L"origin") {
+        // The client area's top-left corner on the screen (the X display).
+        POINT origin{0, 0};
+        ::ClientToScreen(form, &origin);
+        std::printf("%ld %ld\n", origin.x, origin.y);
         return 0;
     }
     if (command == L"close") {

@@ -137,6 +137,41 @@ mouse cmdClock
 if wait_exit "$PROGRAM_PID" 15; then ended=yes; else ended=no; fi
 check "postgreen: a click on the clock button's rectangle reaches the exit button" yes "$ended"
 
+# The scroller of tint_postgreen's start-up face: its frame lands at 1, 26 of
+# the client area; the first band, right under the tool bar, is the gradient's
+# first colour; a few seconds later the text has moved up.
+pixel() {  # pixel SHOT X Y: the colour there as "r,g,b"
+    convert "$SHOTS/$1.png" -crop "1x1+$2+$3" -depth 8 txt:- | tail -n 1 | sed -E 's/^[^(]*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
+}
+text_top() {  # text_top SHOT X Y W H
+    convert "$SHOTS/$1.png" -crop "$4x$5+$2+$3" +repage -depth 8 ppm:- | python3 "$here/frame_text.py"
+}
+wineserver -k 2>/dev/null; wineserver -w 2>/dev/null
+start_program tint_postgreen
+wait_colour 7 0x006E6432 20 >/dev/null
+read -r ox oy <<<"$(probe origin "$CAPTION")"
+sleep 0.3
+shot tint_postgreen_scroll_early
+sleep 3
+shot tint_postgreen_scroll_later
+check "postgreen: first band right under the tool bar" "255,150,255" "$(pixel tint_postgreen_scroll_later $((ox + 3)) $((oy + 28)))"
+check "postgreen: the last band, above the status bar, is the gradient's 80th" "255,150,2" "$(pixel tint_postgreen_scroll_early $((ox + 3)) $((oy + 26 + 553)))"
+# The frame's rows between the tool bar and the status bar.
+early=$(text_top tint_postgreen_scroll_early $((ox + 1)) $((oy + 27)) 601 553)
+later=$(text_top tint_postgreen_scroll_later $((ox + 1)) $((oy + 27)) 601 553)
+moved=$([ "$early" -gt 0 ] && [ "$later" -ge 0 ] && [ $((early - later)) -ge 200 ] && echo yes || echo "no ($early -> $later)")
+check "postgreen: the about text has moved up over 3 seconds" yes "$moved"
+probe close "$CAPTION" >/dev/null
+wait_exit "$PROGRAM_PID" 15
+
+# The tick's cost on the real window system, and the GDI objects it holds.
+if wine "$BUILD_DIR/tint_tickbench.exe" 10000 >"$BUILD_DIR/tickbench.txt" 2>/dev/null; then flat=yes; else flat=no; fi
+tr -d '\r' <"$BUILD_DIR/tickbench.txt" | sed 's/^/     /'
+check "scroller: live GDI objects stay flat over 40000 ticks" yes "$flat"
+median=$(tr -d '\r' <"$BUILD_DIR/tickbench.txt" | sed -n 's/^three faces, one tick of each:.*median \([0-9.]*\) ms.*/\1/p')
+check "scroller: a tick of all three faces costs far less than 10 ms (median under 5 ms)" yes \
+    "$(awk -v m="${median:-99}" 'BEGIN { print (m < 5) ? "yes" : "no (" m " ms)" }')"
+
 # Going round the cycle of faces twice, by window messages from this second
 # process: each switch shows the next face, whose activation applies the
 # hand-off colour it has just been given, and its accent colour.
