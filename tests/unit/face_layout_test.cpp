@@ -1,29 +1,23 @@
 #include <gtest/gtest.h>
 
-#include "doubles/fake_window_system.h"
-#include "doubles/recording_win_api.h"
+#include "doubles/test_program.h"
 #include "faces/face.h"
 
 namespace {
 
 using tint::faces::Face;
-using tint::faces::Program;
 using tint::testing::FakeWindowSystem;
-using tint::testing::RecordingWinApi;
+using tint::testing::TestProgram;
 namespace themes = tint::themes;
 using themes::FaceId;
 
 // One loaded face of one build, outside any message loop.
-struct LoadedFace {
-    LoadedFace(const themes::ThemeTable& theme, FaceId id) : program(app, api, theme), face(program.Get(id)) { face.Load(); }
+struct LoadedFace : TestProgram {
+    LoadedFace(const themes::ThemeTable& theme, FaceId id) : TestProgram(theme), face(program.Get(id)) { face.Load(); }
 
     const FakeWindowSystem::Window& Window(const forms::Control& c) const { return system.windows.at(c.hWnd()); }
     forms::PixelRect Rect(const forms::Control& c) const { return Window(c).spec.rect; }
 
-    FakeWindowSystem system;
-    RecordingWinApi api;
-    forms::Application app{system, tint::faces::kProgramTitle};
-    Program program;
     Face& face;
 };
 

@@ -2,8 +2,7 @@
 
 #include <sstream>
 
-#include "doubles/fake_window_system.h"
-#include "doubles/recording_win_api.h"
+#include "doubles/test_program.h"
 #include "faces/face.h"
 
 namespace {
@@ -12,12 +11,12 @@ using tint::faces::Face;
 using tint::faces::Program;
 using tint::testing::FakeWindowSystem;
 using tint::testing::RecordingWinApi;
+using tint::testing::TestProgram;
 namespace themes = tint::themes;
 using themes::FaceId;
 
-class Pictures : public ::testing::Test {
+class Pictures : public ::testing::Test, protected TestProgram {
 protected:
-    Pictures() : program(app, api, themes::kPostGreen) {}
 
     // The blue channel of each gradient band, in painting order.
     std::vector<int> BandBlues() const {
@@ -39,10 +38,6 @@ protected:
         return face;
     }
 
-    FakeWindowSystem system;
-    RecordingWinApi api;
-    forms::Application app{system, tint::faces::kProgramTitle};
-    Program program;
 };
 
 TEST_F(Pictures, GradientOfTwentyPixelsRoundsHalvesToEvenAndRaisesBelowZero) {

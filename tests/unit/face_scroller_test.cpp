@@ -2,8 +2,7 @@
 
 #include <sstream>
 
-#include "doubles/fake_window_system.h"
-#include "doubles/recording_win_api.h"
+#include "doubles/test_program.h"
 #include "faces/face.h"
 
 namespace {
@@ -14,6 +13,7 @@ using tint::faces::ScrollLimits;
 using tint::faces::ScrollZone;
 using tint::testing::FakeWindowSystem;
 using tint::testing::RecordingWinApi;
+using tint::testing::TestProgram;
 namespace themes = tint::themes;
 using themes::FaceId;
 
@@ -22,9 +22,8 @@ struct Printed {
     double points;
 };
 
-class Scroller : public ::testing::Test {
+class Scroller : public ::testing::Test, protected TestProgram {
 protected:
-    explicit Scroller(const themes::ThemeTable& theme = themes::kPostGreen) : program(app, api, theme) {}
 
     Face& Loaded(FaceId id = FaceId::Startup) {
         Face& face = program.Get(id);
@@ -67,10 +66,6 @@ protected:
     // metrics make a 24-point row 36 pixels high).
     static constexpr int kRowOneBelowTop = 36 + 10;
 
-    FakeWindowSystem system;
-    RecordingWinApi api;
-    forms::Application app{system, tint::faces::kProgramTitle};
-    Program program;
 };
 
 TEST(ScrollZones, LimitsAreRoundedToSinglePrecisionAndInclusiveAsDesigned) {
@@ -214,11 +209,9 @@ TEST_F(Scroller, UpperZoneKeepsTheTopZonesRedAndGreenWithRisingBlue) {
 }
 
 TEST_F(Scroller, PeachStartupFaceDrawsItsMiddleZoneInItsOwnColour) {
-    FakeWindowSystem s;
-    RecordingWinApi a;
-    forms::Application ap{s, tint::faces::kProgramTitle};
-    Program peach(ap, a, themes::kPeach);
-    Face& face = peach.frmFancyfrm();
+    TestProgram peach(themes::kPeach);
+    FakeWindowSystem& s = peach.system;
+    Face& face = peach.program.frmFancyfrm();
     face.Load();
     face.scrollTop = 300;
     s.log.clear();
@@ -247,11 +240,8 @@ TEST_F(Scroller, AboutTablesOfEveryKind) {
     EXPECT_EQ(third.aboutLines[23][0], startup.aboutLines[25][0]);  // the advertising line ends it
     EXPECT_EQ(third.aboutLines[23][0].rfind(L"广告联系--- ", 0), 0u);
 
-    FakeWindowSystem s;
-    RecordingWinApi a;
-    forms::Application ap{s, tint::faces::kProgramTitle};
-    Program pink(ap, a, themes::kPinkRose);
-    Face& pinkThird = pink.frmFancyfrm2();
+    TestProgram pink(themes::kPinkRose);
+    Face& pinkThird = pink.program.frmFancyfrm2();
     pinkThird.Load();
     ASSERT_EQ(pinkThird.aboutLines.size(), 26u);
     const std::wstring& thanks = pinkThird.aboutLines[23][0];

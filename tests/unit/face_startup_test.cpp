@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-#include "doubles/fake_window_system.h"
-#include "doubles/recording_win_api.h"
+#include "doubles/test_program.h"
 #include "faces/face.h"
 
 namespace {
@@ -13,6 +12,7 @@ using tint::faces::Program;
 using tint::testing::FakeWindowSystem;
 using tint::testing::ProgramEnded;
 using tint::testing::RecordingWinApi;
+using tint::testing::TestProgram;
 namespace themes = tint::themes;
 
 std::vector<std::string> Only(const std::vector<std::string>& log, std::initializer_list<const char*> prefixes) {
@@ -28,9 +28,9 @@ std::vector<std::string> Only(const std::vector<std::string>& log, std::initiali
     return out;
 }
 
-class Faces : public ::testing::Test {
+class Faces : public ::testing::Test, protected TestProgram {
 protected:
-    explicit Faces(const themes::ThemeTable& theme = themes::kPostGreen) : program(app, api, theme) {
+    Faces() {
         api.alsoLog = &system.log;
         api.sysColours = {{7, 0x00000000}, {3, 0x00808080}, {15, 0x00C0C0C0}, {20, 0x00FFFFFF}};
     }
@@ -39,10 +39,6 @@ protected:
     void Start() { program.Run(); }
     std::string H(forms::Handle h) { return std::to_string(h); }
 
-    FakeWindowSystem system;
-    RecordingWinApi api;
-    forms::Application app{system, tint::faces::kProgramTitle};
-    Program program;
 };
 
 TEST_F(Faces, LoadDisablesTimersFirstThenSavesPrimaryThenAccent) {
@@ -121,10 +117,10 @@ TEST_F(ReadyFaces, NumberFieldAboveTheChannelRangeCountsAs255) {
 
 TEST_F(ReadyFaces, BadNumberFieldEndsTheActivationBeforeAnyColourIsSet) {
     for (const wchar_t* bad : {L"-1", L"abc", L"40000"}) {
-        FakeWindowSystem localSystem;
-        RecordingWinApi localApi;
-        forms::Application localApp(localSystem, tint::faces::kProgramTitle);
-        Program local(localApp, localApi, themes::kPostGreen);
+        TestProgram t(themes::kPostGreen);
+        FakeWindowSystem& localSystem = t.system;
+        RecordingWinApi& localApi = t.api;
+        Program& local = t.program;
         local.frmFancyfrm().Text4.SetText(bad);
         EXPECT_THROW(local.Run(), ProgramEnded);
         EXPECT_TRUE(localApi.CallsStartingWith("SetSysColors").empty());
@@ -150,10 +146,10 @@ TEST_F(ReadyFaces, EveryActivationAppliesTheColoursAgainFromTheNumberFields) {
 
 TEST_F(Faces, ExitButtonExitCommandAndCloseBoxEachEndTheProgram) {
     for (int way = 0; way < 3; ++way) {
-        FakeWindowSystem localSystem;
-        RecordingWinApi localApi;
-        forms::Application localApp(localSystem, tint::faces::kProgramTitle);
-        Program local(localApp, localApi, themes::kPostGreen);
+        TestProgram t(themes::kPostGreen);
+        FakeWindowSystem& localSystem = t.system;
+        RecordingWinApi& localApi = t.api;
+        Program& local = t.program;
         local.Run();
         Face& second = local.frmFancyfrm1();
         second.Show(&local.frmFancyfrm());  // an owned face ends it the same way
@@ -190,10 +186,9 @@ TEST_F(Faces, FaceWindowTakesItsBuildsCaptionSizeAndColours) {
         {&themes::kArmyGreen, themes::FaceId::Third, 603, 618, 0x0080FFFF, 0x000080FF},
     };
     for (const Case& c : cases) {
-        FakeWindowSystem localSystem;
-        RecordingWinApi localApi;
-        forms::Application localApp(localSystem, tint::faces::kProgramTitle);
-        Program local(localApp, localApi, *c.theme);
+        TestProgram t(*c.theme);
+        FakeWindowSystem& localSystem = t.system;
+        Program& local = t.program;
         Face& face = local.Get(c.face);
         face.Load();
         const auto& spec = localSystem.windows.at(face.hWnd()).formSpec;

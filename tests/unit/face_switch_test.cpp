@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-#include "doubles/fake_window_system.h"
-#include "doubles/recording_win_api.h"
+#include "doubles/test_program.h"
 #include "faces/face.h"
 
 namespace {
@@ -11,13 +10,13 @@ namespace {
 using tint::faces::Face;
 using tint::faces::Program;
 using tint::testing::FakeWindowSystem;
-using tint::testing::RecordingWinApi;
+using tint::testing::TestProgram;
 namespace themes = tint::themes;
 using themes::FaceId;
 
-class Switching : public ::testing::TestWithParam<const themes::ThemeTable*> {
+class Switching : public ::testing::TestWithParam<const themes::ThemeTable*>, protected TestProgram {
 protected:
-    Switching() : program(app, api, *GetParam()) {}
+    Switching() : TestProgram(*GetParam()) {}
 
     void StartReady() { program.Run(); }
 
@@ -33,10 +32,6 @@ protected:
         return static_cast<int>(std::count_if(system.log.begin(), system.log.end(), [&](const std::string& l) { return l.rfind(prefix, 0) == 0; }));
     }
 
-    FakeWindowSystem system;
-    RecordingWinApi api;
-    forms::Application app{system, tint::faces::kProgramTitle};
-    Program program;
 };
 
 TEST_P(Switching, UnselectedOptionButtonMakesTheClickDoNothing) {
@@ -134,10 +129,9 @@ INSTANTIATE_TEST_SUITE_P(Builds, Switching,
                          [](const auto& info) { return std::string(tint::testing::Narrow(info.param->programName)).substr(5); });
 
 TEST(SwitchingPostGreen, HandOffTextsAreTheDesignedOnes) {
-    FakeWindowSystem system;
-    RecordingWinApi api;
-    forms::Application app{system, tint::faces::kProgramTitle};
-    Program program(app, api, themes::kPostGreen);
+    TestProgram t(themes::kPostGreen);
+    FakeWindowSystem& system = t.system;
+    Program& program = t.program;
     program.Run();
     for (FaceId id : {FaceId::Startup, FaceId::Second, FaceId::Third}) {
         Face& face = program.Get(id);
