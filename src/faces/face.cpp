@@ -42,9 +42,16 @@ Face::Face(Program& program, FaceId id, const FaceLayout& layout)
     ApplyThemeRects();
 
     cmdExit.Click = [this] { cmdExit_Click(); };
-    Command2.Click = [this] { Command2_Click(); };
-    Timer2.Tick = [this] { Timer2_Timer(); };
     mnuFileExit.Click = [this] { mnuFileExit_Click(); };
+    Command2.Click = [this] { Command2_Click(); };
+    cmdClock.Click = [this] { cmdClock_Click(); };
+    mnuFileClock.Click = [this] { mnuFileClock_Click(); };
+    cmdMusic.Click = [this] { cmdMusic_Click(); };
+    mnuFileMusic.Click = [this] { mnuFileMusic_Click(); };
+    // The build without a sword action gives the button no handler at all.
+    if (program.Theme().swordAction != themes::SwordAction::None) Command1.Click = [this] { Command1_Click(); };
+    Timer1.Tick = [this] { Timer1_Timer(); };
+    Timer2.Tick = [this] { Timer2_Timer(); };
 }
 
 void Face::ApplyLabel(forms::Label& label, const themes::LabelDesign& design, forms::PixelRect rect) {
@@ -259,11 +266,9 @@ void Face::Form_Load() {
 
     GradientStep();
     PictureStep();
-    // Menu item bitmaps: not built yet.
-
+    InitMenuBitmaps();
     clockOn = True;
-
-    // Music: not built yet.
+    MusicStep();
 }
 
 void Face::Form_Activate() {
@@ -271,7 +276,7 @@ void Face::Form_Activate() {
         App().MsgBox(kNotReadyMessage);
         return;
     }
-    // Status-bar frame: not built yet.
+    DrawMusicLabelFrame();
 
     // Blue first, then green, then red: the order in which a bad field fails.
     std::int16_t blue = forms::CInt(Text5.Text());
@@ -283,6 +288,11 @@ void Face::Form_Activate() {
 
     Timer1.SetInterval(800);
     Timer1.SetEnabled(true);
+    if (stopRequested != False) {
+        // The sword button took the two pictures out of their slots; the
+        // scroller copies from the slots, so they go back before it runs.
+        for (int slot = 0; slot <= 1; ++slot) api_.SelectObject(memDC[slot], sourcePictures[slot].Handle());
+    }
     Timer2.SetInterval(10);
     Timer2.SetEnabled(true);
     stopRequested = False;

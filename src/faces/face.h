@@ -135,6 +135,15 @@ public:
     void mnuFileExit_Click();
     void Command2_Click();
     void Timer2_Timer();
+    void Timer1_Timer();
+    void cmdClock_Click();
+    void mnuFileClock_Click();
+    void cmdMusic_Click();
+    void mnuFileMusic_Click();
+    void Command1_Click();
+
+    // True when the file can be opened for input.
+    Boolean IsFileThere(const std::wstring& inFileSpec);
 
     // ---- private procedures, open to the tests ----
     bool PreparePictureDC(forms::Picture pic, std::int16_t slot);
@@ -144,6 +153,14 @@ public:
     void BuildAboutLines();
     // Where the logo row copies its logo from, by the zone of its top.
     forms::Handle LogoSource(ScrollZone zone);
+    void InitMenuBitmaps();
+    void SetMenuItemImage(std::int16_t pos, Boolean state);
+    void MusicStep();
+    void DrawMusicLabelFrame();
+    // n nested one-pixel frames around the rectangle x, y, w, h on pic:
+    // left and top edges in c1, right and bottom in c2. Raises n to 1.
+    void DrawBevel(forms::PictureBox& pic, std::int32_t& x, std::int32_t& y, std::int32_t& w, std::int32_t& h, std::int32_t& n,
+                   std::int32_t& c1, std::int32_t& c2);
 
 private:
     static std::wstring LabelName(const themes::LabelDesign& label) { return label.name != nullptr ? label.name : L""; }

@@ -33,6 +33,22 @@ void Application::End() {
     std::abort();  // not reached: the compiler cannot see that the override never returns
 }
 
+int Application::FreeFile() const {
+    int number = 1;
+    while (openFiles_.count(number) != 0) ++number;
+    return number;
+}
+
+void Application::OpenForInput(const std::wstring& path, int fileNumber) {
+    if (openFiles_.count(fileNumber) != 0) Raise(kFileAlreadyOpen);
+    if (path.empty() || !system_.CanOpenForInput(path)) Raise(kFileNotFound);
+    // Nothing is ever read: the platform has closed the file again, and the
+    // number only stands taken until Close.
+    openFiles_.insert(fileNumber);
+}
+
+void Application::Close(int fileNumber) { openFiles_.erase(fileNumber); }
+
 void Application::FormActivated(Form& form) {
     // Only a change of active form between our own forms is an activation:
     // coming back from another program, or from our own message box, is not.

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,15 @@ public:
     void DoEvents() { system_.DoEvents(); }
     // Today's date as text, in the user's short date format.
     std::wstring Date() { return system_.TodayAsText(); }
+    TimeOfDay Now() { return system_.Now(); }
+    wchar_t TimeSeparator() { return system_.TimeSeparator(); }
+    // The program's folder (App.Path).
+    std::wstring Path() { return system_.ProgramFolder(); }
+    // A free file number, and opening a file for input under it: the open
+    // fails with "File not found" when the file cannot be opened.
+    int FreeFile() const;
+    void OpenForInput(const std::wstring& path, int fileNumber);
+    void Close(int fileNumber);
     [[noreturn]] void End();
 
 private:
@@ -57,6 +67,7 @@ private:
     std::wstring title_;
     Form* lastActivated_ = nullptr;
     int loadedForms_ = 0;
+    std::set<int> openFiles_;
 };
 
 class Control {

@@ -1,5 +1,7 @@
 #include "forms/value.h"
 
+#include "forms/window_system.h"
+
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -15,6 +17,8 @@ const wchar_t* DescriptionOf(int number) {
         case kSubscriptOutOfRange: return L"Subscript out of range";
         case kDivisionByZero: return L"Division by zero";
         case kTypeMismatch: return L"Type mismatch";
+        case kFileNotFound: return L"File not found";
+        case kFileAlreadyOpen: return L"File already open";
         default: return L"Application-defined or object-defined error";
     }
 }
@@ -100,5 +104,45 @@ Colour RGB(double red, double green, double blue) {
 }
 
 std::wstring Str(long long value) { return std::to_wstring(value); }
+
+std::wstring Format(const TimeOfDay& time, std::wstring_view pattern, wchar_t timeSeparator) {
+    const bool twelveHour = pattern.find(L"AM/PM") != std::wstring_view::npos;
+    int hour = time.hour;
+    if (twelveHour) {
+        hour %= 12;
+        if (hour == 0) hour = 12;  // midnight and noon read 12
+    }
+    auto two = [](int v) {
+        std::wstring s = std::to_wstring(v);
+        return s.size() < 2 ? L"0" + s : s;
+    };
+    std::wstring out;
+    for (size_t i = 0; i < pattern.size();) {
+        std::wstring_view rest = pattern.substr(i);
+        if (rest.rfind(L"AM/PM", 0) == 0) {
+            out += time.hour < 12 ? L"AM" : L"PM";
+            i += 5;
+        } else if (rest.rfind(L"hh", 0) == 0) {
+            out += two(hour);
+            i += 2;
+        } else if (rest.rfind(L"mm", 0) == 0) {
+            out += two(time.minute);
+            i += 2;
+        } else if (rest.rfind(L"ss", 0) == 0) {
+            out += two(time.second);
+            i += 2;
+        } else if (rest[0] == L'h') {
+            out += std::to_wstring(hour);
+            i += 1;
+        } else if (rest[0] == L':') {
+            out += timeSeparator;
+            i += 1;
+        } else {
+            out += rest[0];
+            i += 1;
+        }
+    }
+    return out;
+}
 
 }  // namespace forms

@@ -17,6 +17,8 @@ enum ErrorNumber : int {
     kSubscriptOutOfRange = 9,
     kDivisionByZero = 11,
     kTypeMismatch = 13,
+    kFileNotFound = 53,
+    kFileAlreadyOpen = 55,
 };
 
 // The one exception a failing statement throws. Handlers in skip mode swallow
@@ -64,6 +66,14 @@ Colour RGB(double red, double green, double blue);
 // Decimal text of a whole number, as the run-time writes it: no sign for
 // positive values, no leading blank, no leading zeros.
 std::wstring Str(long long value);
+
+struct TimeOfDay;
+
+// A time of day after a pattern: "hh" "mm" "ss" two-digit hour, minute,
+// second; "h" the hour without a leading zero; "AM/PM" the letters AM before
+// noon and PM from noon on, and with it a 12-hour clock; ":" the user's time
+// separator. Other characters stand for themselves.
+std::wstring Format(const TimeOfDay& time, std::wstring_view pattern, wchar_t timeSeparator);
 
 // Skip mode: run one statement; if it fails, go on as if it had not run.
 template <class Statement>

@@ -34,8 +34,10 @@ public:
     virtual std::int32_t MoveToEx(Handle dc, std::int32_t x, std::int32_t y) = 0;
     virtual std::int32_t LineTo(Handle dc, std::int32_t x, std::int32_t y) = 0;
 
-    // winmm: name in the system's ANSI code page; nullptr stops the sound.
-    virtual std::int32_t sndPlaySoundA(const char* name, std::uint32_t flags) = 0;
+    // winmm. The name goes to the system as it is (the wide form of the
+    // call), so a music file whose name the ANSI code page cannot spell still
+    // plays. nullptr stops the sound.
+    virtual std::int32_t sndPlaySoundW(const std::wstring* name, std::uint32_t flags) = 0;
 };
 
 inline constexpr std::uint32_t kSrcCopy = 0x00CC0020;

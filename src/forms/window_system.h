@@ -29,6 +29,10 @@ struct PixelSize {
     int width = 0, height = 0;
 };
 
+struct TimeOfDay {
+    int hour = 0, minute = 0, second = 0;  // 0-23, 0-59, 0-59
+};
+
 enum class ControlKind {
     CommandButton,    // standard push button: draws its caption only
     GraphicalButton,  // draws its picture on its back colour
@@ -142,6 +146,15 @@ public:
     virtual Handle FormDC(Handle form) = 0;
 
     virtual std::wstring TodayAsText() = 0;
+    // The local time of day, and the user's separator between its parts.
+    virtual TimeOfDay Now() = 0;
+    virtual wchar_t TimeSeparator() = 0;
+
+    // The folder the program runs from, with no separator at its end except
+    // at a drive's root.
+    virtual std::wstring ProgramFolder() = 0;
+    // Whether the file can be opened for reading; it is closed again at once.
+    virtual bool CanOpenForInput(const std::wstring& path) = 0;
 
     // interval 0 stops the timer.
     virtual void SetTimer(Handle form, int timerId, int intervalMs) = 0;

@@ -75,6 +75,8 @@ std::int32_t Win32Api::MoveToEx(Handle dc, std::int32_t x, std::int32_t y) { ret
 
 std::int32_t Win32Api::LineTo(Handle dc, std::int32_t x, std::int32_t y) { return ::LineTo(As<HDC>(dc), x, y); }
 
-std::int32_t Win32Api::sndPlaySoundA(const char* name, std::uint32_t flags) { return ::sndPlaySoundA(name, flags); }
+std::int32_t Win32Api::sndPlaySoundW(const std::wstring* name, std::uint32_t flags) {
+    return ::sndPlaySoundW(name != nullptr ? name->c_str() : nullptr, flags);
+}
 
 }  // namespace tint::win32

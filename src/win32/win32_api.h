@@ -24,7 +24,7 @@ public:
     std::int32_t StrokePath(Handle dc) override;
     std::int32_t MoveToEx(Handle dc, std::int32_t x, std::int32_t y) override;
     std::int32_t LineTo(Handle dc, std::int32_t x, std::int32_t y) override;
-    std::int32_t sndPlaySoundA(const char* name, std::uint32_t flags) override;
+    std::int32_t sndPlaySoundW(const std::wstring* name, std::uint32_t flags) override;
 };
 
 }  // namespace tint::win32

@@ -23,6 +23,9 @@ constexpr wchar_t kItemProperty[] = L"TintItem";
 // another process under Wine).
 constexpr wchar_t kFindControlMessage[] = L"TintFindControl";
 constexpr wchar_t kFindCommandMessage[] = L"TintFindCommand";
+// The caption of a control, windowless ones too, as a global atom that the
+// asking process reads and deletes.
+constexpr wchar_t kGetCaptionMessage[] = L"TintGetCaption";
 constexpr UINT kRunPostedTask = WM_APP + 1;
 
 forms::Handle ToHandle(const void* p) { return reinterpret_cast<forms::Handle>(p); }
@@ -524,6 +527,41 @@ std::wstring Win32WindowSystem::TodayAsText() {
     return std::wstring(text, length > 0 ? static_cast<size_t>(length - 1) : 0);
 }
 
+forms::TimeOfDay Win32WindowSystem::Now() {
+    SYSTEMTIME now{};
+    ::GetLocalTime(&now);
+    return {now.wHour, now.wMinute, now.wSecond};
+}
+
+wchar_t Win32WindowSystem::TimeSeparator() {
+    wchar_t separator[8] = {};
+    return ::GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STIME, separator, 8) > 1 ? separator[0] : L':';
+}
+
+std::wstring Win32WindowSystem::ProgramFolder() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    size_t slash = path.find_last_of(L"\\/");
+    if (slash == std::wstring::npos) return L"";
+    // A drive's root keeps its separator ("C:\"); any other folder loses it.
+    return path.substr(0, slash == 2 && path[1] == L':' ? slash + 1 : slash);
+}
+
+bool Win32WindowSystem::CanOpenForInput(const std::wstring& path) {
+    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    ::CloseHandle(file);
+    return true;
+}
+
 forms::Handle Win32WindowSystem::FormDC(forms::Handle form) { return ToHandle(::GetDC(Lookup(form).hwnd)); }
 
 void Win32WindowSystem::SetBorder(forms::Handle control, forms::BorderStyle border) {
@@ -694,14 +732,18 @@ LRESULT Win32WindowSystem::HandleMessage(Item& item, HWND hwnd, UINT msg, WPARAM
     }
     static const UINT findControl = ::RegisterWindowMessageW(kFindControlMessage);
     static const UINT findCommand = ::RegisterWindowMessageW(kFindCommandMessage);
-    if (item.isForm && (msg == findControl || msg == findCommand)) {
+    static const UINT getCaption = ::RegisterWindowMessageW(kGetCaptionMessage);
+    if (item.isForm && (msg == findControl || msg == findCommand || msg == getCaption)) {
         wchar_t name[256] = {};
         if (::GlobalGetAtomNameW(static_cast<ATOM>(wp), name, 256) == 0) return 0;
         for (const auto& [handle, other] : items_) {
             if (other->isForm || other->spec.name != name) continue;
-            HWND owner = other->hwnd != nullptr ? ::GetAncestor(other->hwnd, GA_ROOT) : other->menuOwner;
+            HWND owner = other->menuOwner;
+            if (other->hwnd != nullptr) owner = ::GetAncestor(other->hwnd, GA_ROOT);
+            if (other->hwnd == nullptr && other->parent != nullptr) owner = ::GetAncestor(other->parent, GA_ROOT);
             if (owner != hwnd) continue;
             if (msg == findCommand) return other->spec.id;
+            if (msg == getCaption) return ::GlobalAddAtomW(other->spec.caption.empty() ? L"(none)" : other->spec.caption.c_str());
             return reinterpret_cast<LRESULT>(other->hwnd);
         }
         return 0;

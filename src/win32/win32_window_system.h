@@ -56,6 +56,10 @@ public:
     void PrintText(forms::Handle box, int x, int y, const std::wstring& text) override;
     forms::Handle FormDC(forms::Handle form) override;
     std::wstring TodayAsText() override;
+    forms::TimeOfDay Now() override;
+    wchar_t TimeSeparator() override;
+    std::wstring ProgramFolder() override;
+    bool CanOpenForInput(const std::wstring& path) override;
     void SetTimer(forms::Handle form, int timerId, int intervalMs) override;
     void Post(std::function<void()> task) override;
     void DoEvents() override;

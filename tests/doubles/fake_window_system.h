@@ -6,6 +6,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -88,7 +89,15 @@ public:
     void PrintText(forms::Handle box, int x, int y, const std::wstring& text) override;
     forms::Handle FormDC(forms::Handle form) override;
     std::wstring TodayAsText() override { return today; }
+    forms::TimeOfDay Now() override { return now; }
+    wchar_t TimeSeparator() override { return timeSeparator; }
+    std::wstring ProgramFolder() override { return folder; }
+    bool CanOpenForInput(const std::wstring& path) override { return files.count(path) != 0; }
     std::wstring today = L"2026/12/9";
+    forms::TimeOfDay now{14, 5, 9};
+    wchar_t timeSeparator = L':';
+    std::wstring folder = L"C:\\Programs\\tint";
+    std::set<std::wstring> files{L"C:\\Programs\\tint\\集结号.wav"};
     void SetTimer(forms::Handle form, int timerId, int intervalMs) override;
     void Post(std::function<void()> task) override;
     void DoEvents() override;

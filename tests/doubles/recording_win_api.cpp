@@ -1,5 +1,7 @@
 #include "doubles/recording_win_api.h"
 
+#include "doubles/fake_window_system.h"
+
 #include <cstdio>
 #include <utility>
 
@@ -33,12 +35,12 @@ std::int32_t RecordingWinApi::SetSysColors(std::int32_t count, const std::int32_
 
 forms::WinApi::Handle RecordingWinApi::GetMenu(Handle window) {
     Record("GetMenu " + S(window));
-    return next_++;
+    return MenuBarOf(window);
 }
 
 forms::WinApi::Handle RecordingWinApi::GetSubMenu(Handle menu, std::int32_t position) {
     Record("GetSubMenu " + S(menu) + " " + S(position));
-    return next_++;
+    return menu + 1 + position;
 }
 
 std::int32_t RecordingWinApi::GetMenuItemID(Handle menu, std::int32_t position) {
@@ -103,8 +105,8 @@ std::int32_t RecordingWinApi::LineTo(Handle dc, std::int32_t x, std::int32_t y) 
     return 1;
 }
 
-std::int32_t RecordingWinApi::sndPlaySoundA(const char* name, std::uint32_t flags) {
-    Record(std::string("sndPlaySoundA ") + (name != nullptr ? name : "(null)") + " " + S(flags));
+std::int32_t RecordingWinApi::sndPlaySoundW(const std::wstring* name, std::uint32_t flags) {
+    Record("sndPlaySoundW " + (name != nullptr ? Narrow(*name) : std::string("(null)")) + " " + S(flags));
     return 1;
 }
 

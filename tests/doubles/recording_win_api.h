@@ -36,7 +36,10 @@ public:
     std::int32_t StrokePath(Handle dc) override;
     std::int32_t MoveToEx(Handle dc, std::int32_t x, std::int32_t y) override;
     std::int32_t LineTo(Handle dc, std::int32_t x, std::int32_t y) override;
-    std::int32_t sndPlaySoundA(const char* name, std::uint32_t flags) override;
+    std::int32_t sndPlaySoundW(const std::wstring* name, std::uint32_t flags) override;
+
+    // The menu bar GetMenu gives for a window, the same every time.
+    static Handle MenuBarOf(Handle window) { return 500000 + window * 10; }
 
     // The calls whose text starts with prefix, in order.
     std::vector<std::string> CallsStartingWith(const std::string& prefix) const;

@@ -120,7 +120,9 @@ int Usage() {
         "       tint_probe gone TITLE [MS]              (succeeds once no such window is left)\n"
         "       tint_probe faces TITLE [all]            (each visible face, or all: number fields, active, hidden, owned)\n"
         "       tint_probe centre TITLE CONTROL         (screen coordinates of the control's middle)\n"
-        "       tint_probe checked TITLE CONTROL        (prints 1 or 0)\n",
+        "       tint_probe checked TITLE CONTROL        (prints 1 or 0)\n"
+        "       tint_probe enabled TITLE CONTROL        (prints 1 or 0)\n"
+        "       tint_probe caption TITLE CONTROL        (a control's caption, windowless ones too)\n",
         stderr);
     return 2;
 }
@@ -185,6 +187,21 @@ int wmain(int argc, wchar_t** argv) {
         RECT rect{};
         ::GetWindowRect(control, &rect);
         std::printf("%ld %ld\n", (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+        return 0;
+    }
+    if (command == L"caption" && argc > 3) {
+        ATOM atom = static_cast<ATOM>(AskForm(form, L"TintGetCaption", argv[3]));
+        if (atom == 0) return 1;
+        wchar_t text[256] = {};
+        ::GlobalGetAtomNameW(atom, text, 256);
+        ::GlobalDeleteAtom(atom);
+        PrintUtf8(text);
+        return 0;
+    }
+    if (command == L"enabled" && argc > 3) {
+        HWND control = reinterpret_cast<HWND>(AskForm(form, L"TintFindControl", argv[3]));
+        if (control == nullptr) return 1;
+        std::printf("%d\n", ::IsWindowEnabled(control) ? 1 : 0);
         return 0;
     }
     if (command == L"checked" && argc > 3) {

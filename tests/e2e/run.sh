@@ -164,6 +164,49 @@ check "postgreen: the about text has moved up over 3 seconds" yes "$moved"
 probe close "$CAPTION" >/dev/null
 wait_exit "$PROGRAM_PID" 15
 
+# The status-bar frame, the music, the clock and the sword button of
+# tint_postgreen's start-up face.
+wineserver -k 2>/dev/null; wineserver -w 2>/dev/null
+before7=$(probe syscolor 7)
+before3=$(probe syscolor 3)
+start_program tint_postgreen
+wait_colour 7 0x006E6432 20 >/dev/null
+read -r ox oy <<<"$(probe origin "$CAPTION")"
+sleep 0.5
+shot tint_postgreen_features
+# The frame's first ring: its top-left corner two pixels out from the music
+# label (409, 4 in the status bar's inner area, which starts at 2, 582).
+check "frame: first ring's top-left corner in the first frame colour" "200,100,100" "$(pixel tint_postgreen_features $((ox + 2 + 406)) $((oy + 582 + 1)))"
+check "frame: first ring's top-right corner in the second frame colour" "200,100,200" "$(pixel tint_postgreen_features $((ox + 2 + 466)) $((oy + 582 + 1)))"
+check "music: found beside the program and on from the load" "音乐打开" "$(probe caption "$CAPTION" lblMusic)"
+probe click "$CAPTION" cmdMusic >/dev/null
+sleep 0.3
+check "music: the music button switches it off" "音乐关闭" "$(probe caption "$CAPTION" lblMusic)"
+probe menu "$CAPTION" mnuFileMusic >/dev/null
+sleep 0.3
+check "music: the Music command switches it on again" "音乐打开" "$(probe caption "$CAPTION" lblMusic)"
+sleep 1
+clock=$(probe caption "$CAPTION" lblClock)
+check "clock: the label holds the time on the 12-hour clock and two blanks" yes \
+    "$(printf '%s' "$clock" | grep -qE '^(0[1-9]|1[0-2]):[0-5][0-9]:[0-5][0-9] (AM|PM)  $' && echo yes || echo "no ('$clock')")"
+probe click "$CAPTION" Command1 >/dev/null
+check "sword: the menu text colour of the load comes back" "$before7" "$(wait_colour 7 "$before7" 10)"
+check "sword: the inactive caption colour of the load comes back" "$before3" "$(probe syscolor 3)"
+probe close "$CAPTION" >/dev/null
+wait_exit "$PROGRAM_PID" 15
+
+# Without the music file the face runs silent, its music controls disabled.
+mkdir -p "$BUILD_DIR/without-music"
+cp "$BUILD_DIR/tint_seablue.exe" "$BUILD_DIR/without-music/"
+wine "$BUILD_DIR/without-music/tint_seablue.exe" >/dev/null 2>&1 &
+PROGRAM_PID=$!
+probe wait-window "$CAPTION" 20000 >/dev/null
+sleep 0.5
+check "music: without the file the label says so" "音乐关闭" "$(probe caption "$CAPTION" lblMusic)"
+check "music: without the file the music button is disabled" 0 "$(probe enabled "$CAPTION" cmdMusic)"
+probe close "$CAPTION" >/dev/null
+wait_exit "$PROGRAM_PID" 15
+
 # The tick's cost on the real window system, and the GDI objects it holds.
 if wine "$BUILD_DIR/tint_tickbench.exe" 10000 >"$BUILD_DIR/tickbench.txt" 2>/dev/null; then flat=yes; else flat=no; fi
 tr -d '\r' <"$BUILD_DIR/tickbench.txt" | sed 's/^/     /'
