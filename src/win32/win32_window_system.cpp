@@ -115,16 +115,21 @@ forms::Handle Win32WindowSystem::CreateForm(const forms::FormSpec& spec, forms::
     return handle;
 }
 
+HWND Win32WindowSystem::FormWindowOf(const Item& item) {
+    if (item.hwnd != nullptr) return ::GetAncestor(item.hwnd, GA_ROOT);
+    if (item.parent != nullptr) return ::GetAncestor(item.parent, GA_ROOT);
+    return item.menuOwner;
+}
+
 void Win32WindowSystem::DestroyForm(forms::Handle form) {
-    Item& item = Lookup(form);
-    HWND hwnd = item.hwnd;
-    ::DestroyWindow(hwnd);
-    for (auto it = items_.begin(); it != items_.end();) {
-        Item& other = *it->second;
-        bool belongs = other.hwnd == hwnd || (other.hwnd == nullptr && other.parent != nullptr && ::GetAncestor(other.parent, GA_ROOT) == nullptr) ||
-                       other.menuOwner == hwnd;
-        it = belongs ? items_.erase(it) : std::next(it);
+    HWND hwnd = Lookup(form).hwnd;
+    // The form's records go with its window: its controls, labels and menus.
+    std::vector<forms::Handle> records;
+    for (const auto& [handle, item] : items_) {
+        if (FormWindowOf(*item) == hwnd) records.push_back(handle);
     }
+    ::DestroyWindow(hwnd);
+    for (forms::Handle handle : records) items_.erase(handle);
 }
 
 forms::Handle Win32WindowSystem::CreateControl(forms::Handle form, forms::Handle parent, const forms::ControlSpec& spec) {
@@ -738,10 +743,7 @@ LRESULT Win32WindowSystem::HandleMessage(Item& item, HWND hwnd, UINT msg, WPARAM
         if (::GlobalGetAtomNameW(static_cast<ATOM>(wp), name, 256) == 0) return 0;
         for (const auto& [handle, other] : items_) {
             if (other->isForm || other->spec.name != name) continue;
-            HWND owner = other->menuOwner;
-            if (other->hwnd != nullptr) owner = ::GetAncestor(other->hwnd, GA_ROOT);
-            if (other->hwnd == nullptr && other->parent != nullptr) owner = ::GetAncestor(other->parent, GA_ROOT);
-            if (owner != hwnd) continue;
+            if (FormWindowOf(*other) != hwnd) continue;
             if (msg == findCommand) return other->spec.id;
             if (msg == getCaption) return ::GlobalAddAtomW(other->spec.caption.empty() ? L"(none)" : other->spec.caption.c_str());
             return reinterpret_cast<LRESULT>(other->hwnd);

@@ -100,6 +100,7 @@ private:
     void RedrawItem(Item& item);
     Item& Lookup(forms::Handle handle);
     Item* FormOf(HWND hwnd);
+    static HWND FormWindowOf(const Item& item);
     void RunOnePostedTask();
     HFONT FontFor(const forms::FontSpec& spec);
     void UpdateToolTip(Item& control);
