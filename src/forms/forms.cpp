@@ -320,10 +320,16 @@ void Form::Load() {
         control->handle_ = system.CreateControl(handle_, parent, control->spec_);
     }
     for (Timer* timer : timers_) timer->Apply();
+    loading_ = true;
+    struct EndOfLoad {
+        bool& loading;
+        ~EndOfLoad() { loading = false; }
+    } endOfLoad{loading_};
     Form_Load();
 }
 
 void Form::Show(Form* owner) {
+    if (loading_) return;
     Load();
     visible_ = true;
     app_.System().ShowForm(handle_, owner != nullptr ? owner->hWnd() : 0);

@@ -283,7 +283,9 @@ public:
 
     // Creates the window and its controls and runs Form_Load; once only.
     void Load();
-    // Modeless; loads the form first when it is not loaded yet.
+    // Modeless; loads the form first when it is not loaded yet. A Show that
+    // comes while the form's own load yields (a second click on the button
+    // that showed it) does nothing: the first Show shows it once loaded.
     void Show(Form* owner = nullptr);
     void Hide();
     // Asks Form_QueryUnload first; a form that is not cancelled goes away.
@@ -317,6 +319,7 @@ private:
     FormSpec spec_;
     Handle handle_ = 0;
     bool visible_ = false;
+    bool loading_ = false;
     std::vector<Control*> controls_;
     std::vector<Timer*> timers_;
 };

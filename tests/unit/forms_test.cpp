@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "doubles/fake_window_system.h"
 #include "forms/forms.h"
 
@@ -20,12 +22,16 @@ public:
 
     int loads = 0;
     int activations = 0;
+    std::function<void()> onLoad;
     forms::Boolean cancelUnload = forms::False;
     std::int16_t lastUnloadMode = -1;
     std::function<void()> onActivate;
 
 protected:
-    void Form_Load() override { ++loads; }
+    void Form_Load() override {
+        ++loads;
+        if (onLoad) onLoad();
+    }
     void Form_Activate() override {
         ++activations;
         if (onActivate) onActivate();
@@ -84,6 +90,24 @@ TEST_F(FormsTest, ShowLoadsOnceAndHideKeepsTheFormLoaded) {
     a.Show();
     EXPECT_EQ(a.loads, 1);
     EXPECT_TRUE(system.windows.at(a.hWnd()).visible);
+}
+
+TEST_F(FormsTest, ShowDuringTheFormsOwnLoadWaitsForTheLoadToEnd) {
+    // A second click on the button that shows the form, handled while the
+    // form's load yields, must not show a half-built form.
+    int shownDuringLoad = 0;
+    b.onLoad = [&] {
+        b.Show(&a);
+        shownDuringLoad = static_cast<int>(std::count(system.log.begin(), system.log.end(),
+                                                      "ShowForm " + std::to_string(b.hWnd()) + " owner " + std::to_string(a.hWnd())));
+    };
+    a.Show();
+    b.Show(&a);
+    EXPECT_EQ(shownDuringLoad, 0);
+    EXPECT_EQ(b.loads, 1);
+    EXPECT_TRUE(system.windows.at(b.hWnd()).visible);
+    system.RunPosted();
+    EXPECT_EQ(b.activations, 1);
 }
 
 TEST_F(FormsTest, UntrappedRunTimeErrorIsShownAndEndsTheProgram) {
