@@ -59,19 +59,33 @@ tint_prepare_prefix
 
 now_ms() { date +%s%3N; }
 
-# wait_colour ELEMENT VALUE SECONDS: polls with fresh probes until the element
-# holds the value; prints what it holds last.
-wait_colour() {
-    local deadline=$(($(now_ms) + $3 * 1000)) value
+# until_is EXPECTED SECONDS COMMAND...: runs the command until it prints the
+# expected text or the time is up, and prints what it printed last. What the
+# program does on a message it is sent takes a moment to be seen.
+until_is() {
+    local expected=$1 deadline=$(($(now_ms) + $2 * 1000)) value
+    shift 2
     while :; do
-        value=$(probe syscolor "$1")
-        if [ "$value" = "$2" ] || [ "$(now_ms)" -ge "$deadline" ]; then
-            echo "$value"
+        value=$("$@")
+        if [ "$value" = "$expected" ] || [ "$(now_ms)" -ge "$deadline" ]; then
+            printf '%s\n' "$value"
             return
         fi
         sleep 0.05
     done
 }
+
+# expect NAME EXPECTED COMMAND...: a check that gives the program up to ten
+# seconds to get there.
+expect() {
+    local name=$1 expected=$2
+    shift 2
+    check "$name" "$expected" "$(until_is "$expected" 10 "$@")"
+}
+
+# wait_colour ELEMENT VALUE SECONDS: a fresh probe each time, as a process
+# reads the system colours only when it starts.
+wait_colour() { until_is "$2" "$3" probe syscolor "$1"; }
 
 # Each program: its start-up face shows with its caption and inner size, its
 # activation gives the face's two elements the theme's colours (read here
@@ -123,15 +137,15 @@ probe wait-window "$CAPTION" 20000 >/dev/null
 sleep 0.5
 shot tint_postgreen_face1
 mouse Option1
-check "postgreen: option button selected by a click over the status bar" 1 "$(probe checked "$CAPTION" Option1)"
+expect "postgreen: option button selected by a click over the status bar" 1 probe checked "$CAPTION" Option1
 mouse Command2
 sleep 0.5
-check "postgreen: second face shown and active, start-up face hidden, hand-off written" "50,150,150 active owned" "$(probe faces "$CAPTION")"
+expect "postgreen: second face shown and active, start-up face hidden, hand-off written" "50,150,150 active owned" probe faces "$CAPTION"
 shot tint_postgreen_face2
 mouse Option1
 mouse Command2
 sleep 0.5
-check "postgreen: third face shown, hand-off written" "110,251,30 active owned" "$(probe faces "$CAPTION")"
+expect "postgreen: third face shown, hand-off written" "110,251,30 active owned" probe faces "$CAPTION"
 shot tint_postgreen_face3
 mouse cmdClock
 if wait_exit "$PROGRAM_PID" 15; then ended=yes; else ended=no; fi
@@ -178,13 +192,13 @@ shot tint_postgreen_features
 # label (409, 4 in the status bar's inner area, which starts at 2, 582).
 check "frame: first ring's top-left corner in the first frame colour" "200,100,100" "$(pixel tint_postgreen_features $((ox + 2 + 406)) $((oy + 582 + 1)))"
 check "frame: first ring's top-right corner in the second frame colour" "200,100,200" "$(pixel tint_postgreen_features $((ox + 2 + 466)) $((oy + 582 + 1)))"
-check "music: found beside the program and on from the load" "音乐打开" "$(probe caption "$CAPTION" lblMusic)"
+expect "music: found beside the program and on from the load" "音乐打开" probe caption "$CAPTION" lblMusic
 probe click "$CAPTION" cmdMusic >/dev/null
 sleep 0.3
-check "music: the music button switches it off" "音乐关闭" "$(probe caption "$CAPTION" lblMusic)"
+expect "music: the music button switches it off" "音乐关闭" probe caption "$CAPTION" lblMusic
 probe menu "$CAPTION" mnuFileMusic >/dev/null
 sleep 0.3
-check "music: the Music command switches it on again" "音乐打开" "$(probe caption "$CAPTION" lblMusic)"
+expect "music: the Music command switches it on again" "音乐打开" probe caption "$CAPTION" lblMusic
 sleep 1
 clock=$(probe caption "$CAPTION" lblClock)
 check "clock: the label holds the time on the 12-hour clock and two blanks" yes \
@@ -202,8 +216,8 @@ wine "$BUILD_DIR/without-music/tint_seablue.exe" >/dev/null 2>&1 &
 PROGRAM_PID=$!
 probe wait-window "$CAPTION" 20000 >/dev/null
 sleep 0.5
-check "music: without the file the label says so" "音乐关闭" "$(probe caption "$CAPTION" lblMusic)"
-check "music: without the file the music button is disabled" 0 "$(probe enabled "$CAPTION" cmdMusic)"
+expect "music: without the file the label says so" "音乐关闭" probe caption "$CAPTION" lblMusic
+expect "music: without the file the music button is disabled" 0 probe enabled "$CAPTION" cmdMusic
 probe close "$CAPTION" >/dev/null
 wait_exit "$PROGRAM_PID" 15
 
@@ -234,8 +248,8 @@ cycle() {
             check "$theme round $round, switch $((step + 1)): primary element $1" "$2" "$(wait_colour "$1" "$2" 15)"
             check "$theme round $round, switch $((step + 1)): accent element $3" "$4" "$(probe syscolor "$3")"
             # The second and third faces are owned by the start-up face; it by none.
-            check "$theme round $round, switch $((step + 1)): the next face alone is visible, with the hand-off" \
-                "$5 active$([ $step = 2 ] || echo ' owned')" "$(probe faces "$CAPTION")"
+            expect "$theme round $round, switch $((step + 1)): the next face alone is visible, with the hand-off" \
+                "$5 active$([ $step = 2 ] || echo ' owned')" probe faces "$CAPTION"
         done
     done
     local expected=""
