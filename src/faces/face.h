@@ -50,9 +50,6 @@ class Face : public forms::Form {
 public:
     Face(Program& program, FaceId id, const FaceLayout& layout);
 
-    FaceId Id() const { return id_; }
-    const themes::FaceProfile& Profile() const { return profile_; }
-
 private:
     // Declared first: the controls below are made from them.
     Program& program_;

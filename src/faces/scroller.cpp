@@ -58,7 +58,8 @@ void Face::Timer2_Timer() {
         }
 
         const float top = picBody.CurrentY();
-        switch (limits.ZoneOf(top)) {
+        const ScrollZone zone = limits.ZoneOf(top);
+        switch (zone) {
             case ScrollZone::Top:
                 red = 255;
                 green = 100;
@@ -82,7 +83,7 @@ void Face::Timer2_Timer() {
             case ScrollZone::Bottom: red = green = blue = (bodyHeight - static_cast<double>(top)) * 3 + 80; break;
         }
         bool restart = false;
-        if (limits.ZoneOf(top) == ScrollZone::Top) {
+        if (zone == ScrollZone::Top) {
             Skip([&] { restart = row == lastRow && top < picBody.TextHeight(text); });
         }
         if (restart) {

@@ -81,7 +81,6 @@ public:
     ControlSpec& Design() { return spec_; }
     const std::wstring& Name() const { return spec_.name; }
     Handle hWnd() const { return handle_; }
-    Control* Container() const { return container_; }
     Form& OwnerForm() const { return form_; }
     // The picture the control carries (graphical buttons and picture boxes
     // show it; a standard button only stores it).

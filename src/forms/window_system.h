@@ -52,6 +52,7 @@ struct FontSpec {
     double points = 0;
     bool bold = false;
     int charset = 0;
+    bool operator==(const FontSpec&) const = default;
 };
 
 // Everything a window system needs to make one control. Positions are pixels

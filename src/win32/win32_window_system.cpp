@@ -510,6 +510,8 @@ void Win32WindowSystem::SetForeColour(forms::Handle box, forms::Colour colour) {
 
 void Win32WindowSystem::SetFont(forms::Handle box, const forms::FontSpec& font) {
     Item& item = Lookup(box);
+    // The scroller sets a size for most rows, mostly the one in force.
+    if (item.spec.font == font) return;
     item.spec.font = font;
     if (item.image.Get() != nullptr) ::SelectObject(item.ImageDC(), FontFor(font));
 }

@@ -112,7 +112,6 @@ public:
     void Close(forms::Handle form, int mode = 0);
     void Tick(forms::Handle form, int timerId);
     forms::Handle Find(forms::Handle form, const std::wstring& controlName) const;
-    size_t PendingTasks() const { return posted_.size(); }
     // A bitmap of the given size whose pixel (x, y) is colour(x, y).
     forms::Picture MakeBitmap(int width, int height, const std::function<forms::Colour(int, int)>& colour);
     forms::Picture MakeIcon(int width, int height);
