@@ -40,6 +40,11 @@ Face::Face(Program& program, FaceId id, const FaceLayout& layout)
       api_(program.Api()) {
     ApplyDesign(layout);
     ApplyThemeRects();
+    // The other faces' designs put picBody right after Option1, and the third
+    // face's tool bar starts with cmdMusic, which then lies over cmdExit in
+    // the pixel column they share.
+    if (id != FaceId::Startup) PlaceAfter(picBody, Option1);
+    if (id == FaceId::Third) PlaceAfter(cmdMusic, picToolBar);
 
     cmdExit.Click = [this] { cmdExit_Click(); };
     mnuFileExit.Click = [this] { mnuFileExit_Click(); };

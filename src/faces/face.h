@@ -59,10 +59,8 @@ private:
     forms::WinApi& api_;
 
 public:
-    // ---- controls, in design order: where they overlap, earlier lies on top ----
-    // (The second and third faces' designs order picBody and the tool-bar
-    // buttons slightly differently; nothing visible depends on it, as picBody
-    // is hidden and cmdExit lies over cmdClock in every order.)
+    // ---- controls, in the start-up face's design order: where they overlap,
+    // earlier lies on top (the other faces' orders are set in the constructor) ----
     forms::TextBox Text5{*this, nullptr, L"Text5"};
     forms::TextBox Text4{*this, nullptr, L"Text4"};
     forms::TextBox Text3{*this, nullptr, L"Text3"};

@@ -1,5 +1,6 @@
 #include "forms/forms.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <utility>
 
@@ -361,15 +362,29 @@ double Form::ScaleHeight() { return Loaded() ? app_.System().ClientSize(handle_)
 
 Handle Form::hDC() { return Loaded() ? app_.System().FormDC(handle_) : 0; }
 
-void Form::OnActivated() { app_.FormActivated(*this); }
+void Form::PlaceAfter(Control& control, const Control& after) {
+    auto from = std::find(controls_.begin(), controls_.end(), &control);
+    if (from == controls_.end() || Loaded()) return;
+    controls_.erase(from);
+    auto to = std::find(controls_.begin(), controls_.end(), &after);
+    controls_.insert(to == controls_.end() ? to : to + 1, &control);
+}
+
+// A hidden form can still be made active by a message aimed at one of its
+// controls from outside; that is no showing of the form to the user.
+void Form::OnActivated() {
+    if (visible_) app_.FormActivated(*this);
+}
 
 void Form::OnCloseRequest(int mode) {
     app_.Dispatch([this, mode] { QueryUnloadThenUnload(static_cast<std::int16_t>(mode)); });
 }
 
 void Form::OnCommand(int controlId) {
-    if (controlId < 1 || controlId > static_cast<int>(controls_.size())) return;
-    Control* control = controls_[controlId - 1];
+    // Identifiers are given in declaration order, which the design order may not follow.
+    auto it = std::find_if(controls_.begin(), controls_.end(), [controlId](const Control* c) { return c->spec_.id == controlId; });
+    if (it == controls_.end()) return;
+    Control* control = *it;
     app_.Dispatch([control] { control->OnClick(); });
 }
 

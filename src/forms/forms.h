@@ -295,6 +295,10 @@ public:
     // The window's device context: drawing there goes straight to the screen.
     Handle hDC();
 
+    // Puts control right after another in the design order, which is the
+    // order of making and so of stacking; before the form loads.
+    void PlaceAfter(Control& control, const Control& after);
+
 protected:
     virtual void Form_Load() {}
     virtual void Form_Activate() {}

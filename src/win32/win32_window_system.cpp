@@ -1,10 +1,13 @@
 #include "win32/win32_window_system.h"
 
+#include "win32/probe_protocol.h"
+
 #include <ole2.h>
 #include <olectl.h>
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <utility>
 
 namespace tint::win32 {
@@ -16,16 +19,6 @@ constexpr wchar_t kPictureClass[] = L"TintPictureBox";
 constexpr wchar_t kDispatcherClass[] = L"TintDispatcher";
 // The control's record, for painting owner-drawn buttons.
 constexpr wchar_t kItemProperty[] = L"TintItem";
-// Another process (the end-to-end probe) asks a form for one of its controls
-// by the name the design gives it: wParam is a global atom holding the name;
-// the answer is the control's window, or, for the second message, the
-// command identifier its click or choice sends (menus cannot be read from
-// another process under Wine).
-constexpr wchar_t kFindControlMessage[] = L"TintFindControl";
-constexpr wchar_t kFindCommandMessage[] = L"TintFindCommand";
-// The caption of a control, windowless ones too, as a global atom that the
-// asking process reads and deletes.
-constexpr wchar_t kGetCaptionMessage[] = L"TintGetCaption";
 constexpr UINT kRunPostedTask = WM_APP + 1;
 
 forms::Handle ToHandle(const void* p) { return reinterpret_cast<forms::Handle>(p); }
@@ -245,7 +238,12 @@ void Win32WindowSystem::ShowForm(forms::Handle form, forms::Handle owner) {
     ::SetActiveWindow(item.hwnd);
 }
 
-void Win32WindowSystem::HideForm(forms::Handle form) { ::ShowWindow(Lookup(form).hwnd, SW_HIDE); }
+void Win32WindowSystem::HideForm(forms::Handle form) {
+    Item& item = Lookup(form);
+    ::ShowWindow(item.hwnd, SW_HIDE);
+    // Shown again, it starts at its first control.
+    item.lastFocus = nullptr;
+}
 
 forms::PixelSize Win32WindowSystem::ClientSize(forms::Handle form) {
     RECT client{};
@@ -614,40 +612,127 @@ void Win32WindowSystem::RunOnePostedTask() {
     task();
 }
 
-bool Win32WindowSystem::TabToNext(const MSG& msg) {
-    if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB || msg.hwnd == nullptr) return false;
-    HWND root = ::GetAncestor(msg.hwnd, GA_ROOT);
-    if (FormOf(root) == nullptr) return false;
+// ---- focus and keyboard ---------------------------------------------------
+
+namespace {
+
+// Buttons, option buttons and text boxes take the focus; picture boxes are
+// panels to a keyboard user, with nothing to show that they hold it.
+bool TakesFocus(const Win32WindowSystem::Item& item) {
+    using forms::ControlKind;
+    switch (item.spec.kind) {
+        case ControlKind::CommandButton:
+        case ControlKind::GraphicalButton:
+        case ControlKind::OptionButton:
+        case ControlKind::TextBox: break;
+        default: return false;
+    }
+    // IsWindowVisible also answers for the containers: nothing in a hidden
+    // picture box can be reached.
+    return item.hwnd != nullptr && ::IsWindowVisible(item.hwnd) && ::IsWindowEnabled(item.hwnd);
+}
+
+bool IsPushButton(const Win32WindowSystem::Item& item) {
+    return item.spec.kind == forms::ControlKind::CommandButton || item.spec.kind == forms::ControlKind::GraphicalButton;
+}
+
+// Input that only a user in front of a visible window can give.
+bool IsUserInput(UINT message) {
+    return (message >= WM_KEYFIRST && message <= WM_KEYLAST) || (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
+           message == BM_CLICK || message == WM_COMMAND || message == WM_SYSCOMMAND;
+}
+
+}  // namespace
+
+Win32WindowSystem::Item* Win32WindowSystem::ItemOf(HWND hwnd) {
+    auto it = items_.find(ToHandle(hwnd));
+    return it == items_.end() ? nullptr : it->second.get();
+}
+
+std::vector<Win32WindowSystem::Item*> Win32WindowSystem::TabOrder(HWND form) {
     // The design's tab order, not the stacking order that Windows would walk:
     // the two differ (cmdExit lies over cmdClock but comes after it).
     std::vector<Item*> order;
     for (const auto& [handle, item] : items_) {
-        if (item->hwnd == nullptr || item->isForm || item->spec.kind == forms::ControlKind::PictureBox) continue;
-        if (::GetAncestor(item->hwnd, GA_ROOT) != root) continue;
-        if (!::IsWindowVisible(item->hwnd) || !::IsWindowEnabled(item->hwnd)) continue;
-        order.push_back(item.get());
+        if (!item->isForm && TakesFocus(*item) && ::GetAncestor(item->hwnd, GA_ROOT) == form) order.push_back(item.get());
     }
-    if (order.empty()) return true;
-    std::sort(order.begin(), order.end(), [](const Item* a, const Item* b) { return a->spec.tabIndex < b->spec.tabIndex; });
-    HWND focus = ::GetFocus();
-    bool backwards = (::GetKeyState(VK_SHIFT) & 0x8000) != 0;
-    size_t count = order.size();
+    std::stable_sort(order.begin(), order.end(), [](const Item* a, const Item* b) { return a->spec.tabIndex < b->spec.tabIndex; });
+    return order;
+}
+
+void Win32WindowSystem::FocusControl(HWND form, HWND control) {
+    // Whatever the system's setting for focus cues, a form driven from the
+    // keyboard shows where the focus is.
+    ::SendMessageW(form, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    ::SetFocus(control);
+}
+
+void Win32WindowSystem::FocusOnActivation(Item& form) {
+    // Back from another program the focus returns where it was; a form that
+    // has just been shown starts at its first control.
+    HWND target = form.lastFocus;
+    Item* control = target != nullptr && ::IsChild(form.hwnd, target) ? ItemOf(target) : nullptr;
+    if (control == nullptr || !TakesFocus(*control)) {
+        std::vector<Item*> order = TabOrder(form.hwnd);
+        target = order.empty() ? form.hwnd : order.front()->hwnd;
+    }
+    FocusControl(form.hwnd, target);
+}
+
+void Win32WindowSystem::MoveFocus(Item& form, bool backwards) {
+    std::vector<Item*> order = TabOrder(form.hwnd);
+    if (order.empty()) return;
+    const size_t count = order.size();
     size_t next = backwards ? count - 1 : 0;
+    HWND focus = ::GetFocus();
     for (size_t i = 0; i < count; ++i) {
         if (order[i]->hwnd == focus) {
             next = backwards ? (i + count - 1) % count : (i + 1) % count;
             break;
         }
     }
-    ::SendMessageW(root, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(order[next]->hwnd), TRUE);
-    return true;
+    FocusControl(form.hwnd, order[next]->hwnd);
+}
+
+bool Win32WindowSystem::HandleKey(const MSG& msg) {
+    if (msg.message != WM_KEYDOWN || msg.hwnd == nullptr) return false;
+    Item* form = FormOf(msg.hwnd);
+    if (form == nullptr) return false;
+    const bool control = (::GetKeyState(VK_CONTROL) & 0x8000) != 0;
+    const bool alt = (::GetKeyState(VK_MENU) & 0x8000) != 0;
+    if (msg.wParam == VK_TAB && !control && !alt) {
+        MoveFocus(*form, (::GetKeyState(VK_SHIFT) & 0x8000) != 0);
+        return true;
+    }
+    // Space reaches the focused button itself; Enter and the arrows are what
+    // a dialog would handle, and a face is no dialog.
+    HWND focus = ::GetFocus();
+    Item* focused = focus != nullptr ? ItemOf(focus) : nullptr;
+    if (focused == nullptr || focused->isForm) return false;
+    if (msg.wParam == VK_RETURN && IsPushButton(*focused)) {
+        ::SendMessageW(::GetParent(focus), WM_COMMAND, MAKEWPARAM(focused->spec.id, BN_CLICKED), reinterpret_cast<LPARAM>(focus));
+        return true;
+    }
+    const bool arrow = msg.wParam == VK_LEFT || msg.wParam == VK_RIGHT || msg.wParam == VK_UP || msg.wParam == VK_DOWN;
+    if (arrow && focused->spec.kind == forms::ControlKind::OptionButton) {
+        // An option button alone in its group: the arrows can only select it.
+        ::SendMessageW(focus, BM_CLICK, 0, 0);
+        return true;
+    }
+    return false;
+}
+
+bool Win32WindowSystem::ForHiddenForm(const MSG& msg) {
+    if (msg.hwnd == nullptr || !IsUserInput(msg.message)) return false;
+    Item* form = FormOf(msg.hwnd);
+    return form != nullptr && !::IsWindowVisible(form->hwnd);
 }
 
 void Win32WindowSystem::Dispatch(MSG& msg) {
-    if (TabToNext(msg)) return;
-    // Space and Enter press the focused button, arrows move between option buttons.
-    HWND root = msg.hwnd != nullptr ? ::GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-    if (root != nullptr && FormOf(root) != nullptr && ::IsDialogMessageW(root, &msg)) return;
+    // A click posted to a control of a hidden form would make that form the
+    // active window behind the user's back.
+    if (ForHiddenForm(msg)) return;
+    if (HandleKey(msg)) return;
     ::TranslateMessage(&msg);
     ::DispatchMessageW(&msg);
 }
@@ -737,26 +822,20 @@ LRESULT Win32WindowSystem::HandleMessage(Item& item, HWND hwnd, UINT msg, WPARAM
             break;
         default: break;
     }
-    static const UINT findControl = ::RegisterWindowMessageW(kFindControlMessage);
-    static const UINT findCommand = ::RegisterWindowMessageW(kFindCommandMessage);
-    static const UINT getCaption = ::RegisterWindowMessageW(kGetCaptionMessage);
-    if (item.isForm && (msg == findControl || msg == findCommand || msg == getCaption)) {
-        wchar_t name[256] = {};
-        if (::GlobalGetAtomNameW(static_cast<ATOM>(wp), name, 256) == 0) return 0;
-        for (const auto& [handle, other] : items_) {
-            if (other->isForm || other->spec.name != name) continue;
-            if (FormWindowOf(*other) != hwnd) continue;
-            if (msg == findCommand) return other->spec.id;
-            if (msg == getCaption) return ::GlobalAddAtomW(other->spec.caption.empty() ? L"(none)" : other->spec.caption.c_str());
-            return reinterpret_cast<LRESULT>(other->hwnd);
-        }
-        return 0;
+    if (item.isForm && msg >= 0xC000) {
+        if (std::optional<LRESULT> answer = AnswerProbe(hwnd, msg, wp)) return *answer;
     }
     if (item.isForm && item.events != nullptr) {
         switch (msg) {
             case WM_ACTIVATE:
-                if (LOWORD(wp) != WA_INACTIVE) item.events->OnActivated();
-                break;
+                if (LOWORD(wp) == WA_INACTIVE) {
+                    HWND focus = ::GetFocus();
+                    if (focus != nullptr && ::IsChild(hwnd, focus)) item.lastFocus = focus;
+                    break;
+                }
+                item.events->OnActivated();
+                if (HIWORD(wp) == 0 && ::IsWindowVisible(hwnd)) FocusOnActivation(item);
+                return 0;
             case WM_CLOSE: item.events->OnCloseRequest(0); return 0;
             case WM_QUERYENDSESSION: item.events->OnCloseRequest(2); return TRUE;
             case WM_TIMER: item.events->OnTimer(static_cast<int>(wp)); return 0;
@@ -764,6 +843,30 @@ LRESULT Win32WindowSystem::HandleMessage(Item& item, HWND hwnd, UINT msg, WPARAM
         }
     }
     return ::DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+std::optional<LRESULT> Win32WindowSystem::AnswerProbe(HWND form, UINT msg, WPARAM wp) {
+    static const UINT findControl = ::RegisterWindowMessageW(probe::kFindControl);
+    static const UINT findCommand = ::RegisterWindowMessageW(probe::kFindCommand);
+    static const UINT getCaption = ::RegisterWindowMessageW(probe::kGetCaption);
+    static const UINT getToolTip = ::RegisterWindowMessageW(probe::kGetToolTip);
+    static const UINT nameOf = ::RegisterWindowMessageW(probe::kNameOf);
+    auto text = [](const std::wstring& t) -> LRESULT { return ::GlobalAddAtomW(t.empty() ? L"(none)" : t.c_str()); };
+    if (msg == nameOf) {
+        Item* control = ItemOf(reinterpret_cast<HWND>(wp));
+        return control != nullptr && FormWindowOf(*control) == form ? text(control->spec.name) : 0;
+    }
+    if (msg != findControl && msg != findCommand && msg != getCaption && msg != getToolTip) return std::nullopt;
+    wchar_t name[256] = {};
+    if (::GlobalGetAtomNameW(static_cast<ATOM>(wp), name, 256) == 0) return 0;
+    for (const auto& [handle, other] : items_) {
+        if (other->isForm || other->spec.name != name || FormWindowOf(*other) != form) continue;
+        if (msg == findCommand) return other->spec.id;
+        if (msg == getCaption) return text(other->spec.caption);
+        if (msg == getToolTip) return text(other->spec.toolTip);
+        return reinterpret_cast<LRESULT>(other->hwnd);
+    }
+    return 0;
 }
 
 LRESULT CALLBACK Win32WindowSystem::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {

@@ -13,6 +13,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "forms/window_system.h"
@@ -79,6 +80,7 @@ public:
         HWND menuOwner = nullptr;
         forms::WindowEvents* events = nullptr;
         HWND toolTips = nullptr;  // a form's tool-tip window, made on first need
+        HWND lastFocus = nullptr;  // a form's focused control when it was last deactivated
         bool sized = false;     // a form's client area has been fitted
         std::vector<Item*> windowless;  // painted by this window, in design order
         // A picture box's persistent image: a memory device context holding a
@@ -104,9 +106,16 @@ private:
     void RunOnePostedTask();
     HFONT FontFor(const forms::FontSpec& spec);
     void UpdateToolTip(Item& control);
-    // Moves the focus along the design's tab order; true when it handled the key.
-    bool TabToNext(const MSG& msg);
+    Item* ItemOf(HWND hwnd);
+    std::vector<Item*> TabOrder(HWND form);
+    void FocusControl(HWND form, HWND control);
+    void FocusOnActivation(Item& form);
+    void MoveFocus(Item& form, bool backwards);
+    // The keys a dialog would handle; true when the key was handled here.
+    bool HandleKey(const MSG& msg);
+    bool ForHiddenForm(const MSG& msg);
     void Dispatch(MSG& msg);
+    std::optional<LRESULT> AnswerProbe(HWND form, UINT msg, WPARAM wp);
     void MakeImage(Item& box);
     void ResizeImage(Item& box);
     void DrawPicture(HDC dc, const forms::Picture& picture, int x, int y);

@@ -11,6 +11,8 @@
 #include <cwchar>
 #include <string>
 
+#include "win32/probe_protocol.h"
+
 namespace {
 
 struct Search {
@@ -41,14 +43,43 @@ HWND WaitFor(const wchar_t* title, const wchar_t* className, int timeoutMs) {
     }
 }
 
-// Asks the form for one of its controls by design name (see the program's
-// window system for the two messages).
+DWORD_PTR Ask(HWND form, const wchar_t* message, WPARAM wp) {
+    DWORD_PTR result = 0;
+    ::SendMessageTimeoutW(form, ::RegisterWindowMessageW(message), wp, 0, SMTO_ABORTIFHUNG, 5000, &result);
+    return result;
+}
+
+// Asks the form about one of its controls by design name.
 DWORD_PTR AskForm(HWND form, const wchar_t* message, const wchar_t* name) {
     ATOM atom = ::GlobalAddAtomW(name);
-    DWORD_PTR result = 0;
-    ::SendMessageTimeoutW(form, ::RegisterWindowMessageW(message), atom, 0, SMTO_ABORTIFHUNG, 5000, &result);
+    DWORD_PTR result = Ask(form, message, atom);
     ::GlobalDeleteAtom(atom);
     return result;
+}
+
+// Text the form answered with, as a global atom that is ours to delete.
+bool TakeAtomText(DWORD_PTR answer, std::wstring& text) {
+    auto atom = static_cast<ATOM>(answer);
+    if (atom == 0) return false;
+    wchar_t buffer[256] = {};
+    ::GlobalGetAtomNameW(atom, buffer, 256);
+    ::GlobalDeleteAtom(atom);
+    text = buffer;
+    return true;
+}
+
+struct HiddenSearch {
+    const wchar_t* title;
+    HWND found;
+};
+
+BOOL CALLBACK FindHidden(HWND hwnd, LPARAM lp) {
+    auto* s = reinterpret_cast<HiddenSearch*>(lp);
+    wchar_t title[512] = {};
+    ::GetWindowTextW(hwnd, title, 512);
+    if (::IsWindowVisible(hwnd) || std::wcscmp(title, s->title) != 0) return TRUE;
+    s->found = hwnd;
+    return FALSE;
 }
 
 BOOL CALLBACK CollectText(HWND hwnd, LPARAM lp) {
@@ -75,8 +106,6 @@ std::wstring TextOf(HWND hwnd) {
     return text;
 }
 
-DWORD_PTR AskForm(HWND form, const wchar_t* message, const wchar_t* name);
-
 BOOL CALLBACK ListFace(HWND hwnd, LPARAM lp) {
     auto* list = reinterpret_cast<FaceList*>(lp);
     wchar_t title[512] = {};
@@ -87,7 +116,7 @@ BOOL CALLBACK ListFace(HWND hwnd, LPARAM lp) {
     std::wstring line;
     for (const wchar_t* name : {L"Text3", L"Text4", L"Text5"}) {
         if (!line.empty()) line += L",";
-        line += TextOf(reinterpret_cast<HWND>(AskForm(hwnd, L"TintFindControl", name)));
+        line += TextOf(reinterpret_cast<HWND>(AskForm(hwnd, tint::probe::kFindControl, name)));
     }
     if (::GetForegroundWindow() == hwnd) line += L" active";
     if (!visible) line += L" hidden";
@@ -122,7 +151,10 @@ int Usage() {
         "       tint_probe centre TITLE CONTROL         (screen coordinates of the control's middle)\n"
         "       tint_probe checked TITLE CONTROL        (prints 1 or 0)\n"
         "       tint_probe enabled TITLE CONTROL        (prints 1 or 0)\n"
-        "       tint_probe caption TITLE CONTROL        (a control's caption, windowless ones too)\n",
+        "       tint_probe caption TITLE CONTROL        (a control's caption, windowless ones too)\n"
+        "       tint_probe tooltip TITLE CONTROL        (a control's tool tip)\n"
+        "       tint_probe focus TITLE                  (the control that holds the focus in the face's thread)\n"
+        "       tint_probe click-hidden TITLE CONTROL   (a button of a hidden face)\n",
         stderr);
     return 2;
 }
@@ -175,37 +207,55 @@ int wmain(int argc, wchar_t** argv) {
         PrintUtf8(list.out);
         return 0;
     }
+    if (command == L"click-hidden" && argc > 3) {
+        // No user can reach a hidden face; only a message from outside can.
+        HiddenSearch search{argv[2], nullptr};
+        ::EnumWindows(FindHidden, reinterpret_cast<LPARAM>(&search));
+        if (search.found == nullptr) return 1;
+        HWND control = reinterpret_cast<HWND>(AskForm(search.found, tint::probe::kFindControl, argv[3]));
+        if (control == nullptr) return 1;
+        ::PostMessageW(control, BM_CLICK, 0, 0);
+        return 0;
+    }
     HWND form = WaitFor(argv[2], nullptr, 0);
     if (form == nullptr) return 1;
+    if (command == L"focus") {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof(info);
+        if (!::GetGUIThreadInfo(::GetWindowThreadProcessId(form, nullptr), &info)) return 1;
+        std::wstring name = L"(none)";
+        if (info.hwndFocus != nullptr && !TakeAtomText(Ask(form, tint::probe::kNameOf, reinterpret_cast<WPARAM>(info.hwndFocus)), name)) {
+            name = L"(not a control)";
+        }
+        PrintUtf8(name);
+        return 0;
+    }
     if (command == L"centre" && argc > 3) {
         // Screen coordinates, which are the X display's: the virtual desktop
         // lies at its top-left corner. A real click there comes from xdotool,
         // since input injected with SendInput does not reach other processes
         // under Wine's virtual desktop.
-        HWND control = reinterpret_cast<HWND>(AskForm(form, L"TintFindControl", argv[3]));
+        HWND control = reinterpret_cast<HWND>(AskForm(form, tint::probe::kFindControl, argv[3]));
         if (control == nullptr) return 1;
         RECT rect{};
         ::GetWindowRect(control, &rect);
         std::printf("%ld %ld\n", (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
         return 0;
     }
-    if (command == L"caption" && argc > 3) {
-        ATOM atom = static_cast<ATOM>(AskForm(form, L"TintGetCaption", argv[3]));
-        if (atom == 0) return 1;
-        wchar_t text[256] = {};
-        ::GlobalGetAtomNameW(atom, text, 256);
-        ::GlobalDeleteAtom(atom);
+    if ((command == L"caption" || command == L"tooltip") && argc > 3) {
+        std::wstring text;
+        if (!TakeAtomText(AskForm(form, command == L"caption" ? tint::probe::kGetCaption : tint::probe::kGetToolTip, argv[3]), text)) return 1;
         PrintUtf8(text);
         return 0;
     }
     if (command == L"enabled" && argc > 3) {
-        HWND control = reinterpret_cast<HWND>(AskForm(form, L"TintFindControl", argv[3]));
+        HWND control = reinterpret_cast<HWND>(AskForm(form, tint::probe::kFindControl, argv[3]));
         if (control == nullptr) return 1;
         std::printf("%d\n", ::IsWindowEnabled(control) ? 1 : 0);
         return 0;
     }
     if (command == L"checked" && argc > 3) {
-        HWND control = reinterpret_cast<HWND>(AskForm(form, L"TintFindControl", argv[3]));
+        HWND control = reinterpret_cast<HWND>(AskForm(form, tint::probe::kFindControl, argv[3]));
         if (control == nullptr) return 1;
         std::printf("%d\n", ::SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
         return 0;
@@ -222,14 +272,14 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (command == L"click" && argc > 3) {
-        HWND control = reinterpret_cast<HWND>(AskForm(form, L"TintFindControl", argv[3]));
+        HWND control = reinterpret_cast<HWND>(AskForm(form, tint::probe::kFindControl, argv[3]));
         if (control == nullptr) return 1;
         ::PostMessageW(control, BM_CLICK, 0, 0);
         return 0;
     }
     if (command == L"menu" && argc > 3) {
         // What choosing the item sends: WM_COMMAND with its identifier.
-        DWORD_PTR id = AskForm(form, L"TintFindCommand", argv[3]);
+        DWORD_PTR id = AskForm(form, tint::probe::kFindCommand, argv[3]);
         if (id == 0) return 1;
         ::PostMessageW(form, WM_COMMAND, MAKEWPARAM(id, 0), 0);
         return 0;

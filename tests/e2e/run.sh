@@ -266,6 +266,70 @@ cycle postgreen "15 0x00969632 20 0x0000FFFF 50,150,150" "9 0x001EFB6E 30 0x0000
 # Sea blue's second and third faces hand element 9 back and forth.
 cycle seablue "15 0x00DC6E32 9 0x003FF59A 50,110,220" "9 0x001E6F6E 30 0x0000FFFF 110,111,30" "18 0x000AE16E 20 0x0000FFFF 110,225,10"
 
+# The keyboard alone: a face that is shown puts the focus on its first
+# control; Tab and Shift+Tab walk the design's tab order round; Space and
+# Enter press the focused button, so the clock button that lies under the exit
+# button is reached. A click posted to a hidden face changes nothing.
+hidden_faces() { probe faces "$CAPTION" all | grep -c hidden; }
+# keyboard THEME THIRD-FACE-ORDER
+keyboard() {
+    local theme=$1 third=$2 walk i
+    wineserver -k 2>/dev/null; wineserver -w 2>/dev/null
+    start_program "tint_$theme"
+    probe wait-window "$CAPTION" 20000 >/dev/null
+    expect "$theme keys: the start-up face starts with the focus on its first control" Command1 probe focus "$CAPTION"
+    # A real click on the tool bar's label gives the window the X keyboard focus.
+    read -r ox oy <<<"$(probe origin "$CAPTION")"
+    xdotool mousemove $((ox + 300)) $((oy + 10)) click 1
+    tab_walk() {  # tab_walk KEY COUNT: the focused control after each key
+        local names="" n
+        for n in $(seq 1 "$2"); do
+            xdotool key "$1"
+            names+="$(until_is "${expected_walk[$((n - 1))]}" 3 probe focus "$CAPTION") "
+        done
+        printf '%s' "${names% }"
+    }
+    expected_walk=(Option1 Command2 cmdMusic cmdClock cmdExit Command1)
+    check "$theme keys: Tab walks the start-up face round" "${expected_walk[*]}" "$(tab_walk Tab 6)"
+    expected_walk=(cmdExit cmdClock)
+    check "$theme keys: Shift+Tab walks back" "${expected_walk[*]}" "$(tab_walk shift+Tab 2)"
+    xdotool key space
+    expect "$theme keys: Space on the clock button switches the clock off" "Turn clock on" probe tooltip "$CAPTION" cmdClock
+    xdotool key Return
+    expect "$theme keys: Enter on the clock button switches it on again" "Turn clock off" probe tooltip "$CAPTION" cmdClock
+    xdotool key shift+Tab shift+Tab shift+Tab
+    expect "$theme keys: Shift+Tab reaches the option button" Option1 probe focus "$CAPTION"
+    xdotool key Right
+    expect "$theme keys: an arrow selects the focused option button" 1 probe checked "$CAPTION" Option1
+    xdotool key Tab Return
+    expect "$theme keys: Enter on the change-face button shows the second face, focused on its first control" Command1 probe focus "$CAPTION"
+    probe click "$CAPTION" Option1 >/dev/null
+    probe click "$CAPTION" Command2 >/dev/null
+    until_is 2 10 hidden_faces >/dev/null
+    xdotool mousemove $((ox + 300)) $((oy + 10)) click 1
+    read -r -a expected_walk <<<"Option1 Command2 $third Command1"
+    check "$theme keys: Tab walks the third face round in its own order" "${expected_walk[*]}" "$(tab_walk Tab 6)"
+    shot "tint_${theme}_keys_face3"
+    # Back to the start-up face; the other two stay loaded and hidden.
+    probe click "$CAPTION" Option1 >/dev/null
+    probe click "$CAPTION" Command2 >/dev/null
+    until_is 2 10 hidden_faces >/dev/null
+    local faces
+    faces=$(probe faces "$CAPTION" all | sort | paste -sd'|')
+    shot "tint_${theme}_keys_before_hidden_clicks"
+    for control in Option1 Command2 Command1; do probe click-hidden "$CAPTION" $control >/dev/null; done
+    sleep 1
+    shot "tint_${theme}_keys_after_hidden_clicks"
+    check "$theme keys: clicks posted to a hidden face leave the visible face active and the hidden ones hidden" \
+        "$faces" "$(probe faces "$CAPTION" all | sort | paste -sd'|')"
+    check "$theme keys: ... and the visible face's show intact (its first band)" \
+        "$(pixel "tint_${theme}_keys_before_hidden_clicks" $((ox + 3)) $((oy + 28)))" "$(pixel "tint_${theme}_keys_after_hidden_clicks" $((ox + 3)) $((oy + 28)))"
+    probe close "$CAPTION" >/dev/null
+    wait_exit "$PROGRAM_PID" 15
+}
+keyboard postgreen "cmdClock cmdExit cmdMusic"
+keyboard seablue "cmdMusic cmdClock cmdExit"
+
 wineserver -k 2>/dev/null
 tint_stop_xvfb
 echo "e2e: $passed passed, $failed failed"

@@ -213,7 +213,8 @@ TEST_F(Features, SwordStopsTheShowAndGivesBackTheLoadTimeColours) {
     api.calls.clear();
     face.Option1.SetValue(forms::True);
     Click(face, L"Command2");
-    system.Activate(face.hWnd());
+    system.RunPosted();
+    face.Show();
     system.RunPosted();
     EXPECT_EQ(api.sysColours[7], 0x006E6432u);
     EXPECT_TRUE(face.Timer2.Enabled());

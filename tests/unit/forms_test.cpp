@@ -80,6 +80,15 @@ TEST_F(FormsTest, OnlyAChangeOfActiveFormIsAnActivation) {
     EXPECT_EQ(b.activations, 1);
     EXPECT_EQ(a.activations, 2);
     EXPECT_EQ(system.windows.at(b.hWnd()).owner, a.hWnd());
+
+    // A hidden form made active by a message from outside is not shown to anyone.
+    b.Hide();
+    system.Activate(b.hWnd());
+    system.RunPosted();
+    system.Activate(a.hWnd());
+    system.RunPosted();
+    EXPECT_EQ(b.activations, 1);
+    EXPECT_EQ(a.activations, 2);
 }
 
 TEST_F(FormsTest, ShowLoadsOnceAndHideKeepsTheFormLoaded) {
