@@ -61,7 +61,8 @@ inline std::int16_t CInt(std::wstring_view text) { return CInt(CDbl(text)); }
 // A colour 0x00BBGGRR. Each channel is first converted to a 16-bit integer;
 // a channel above 255 counts as 255 and a negative one fails.
 using Colour = std::uint32_t;
-Colour RGB(double red, double green, double blue);
+// (The parentheses keep the Windows headers' RGB macro off the name.)
+Colour(RGB)(double red, double green, double blue);
 
 // Decimal text of a whole number, as the run-time writes it: no sign for
 // positive values, no leading blank, no leading zeros.

@@ -66,6 +66,9 @@ public:
         if (old_ != nullptr) ::SelectObject(dc_, old_);
     }
     bool Succeeded() const { return old_ != nullptr; }
+    // Another object in the same place; the one first displaced still goes
+    // back at the end.
+    void Replace(HGDIOBJ object) { ::SelectObject(dc_, object); }
 
 private:
     HDC dc_;

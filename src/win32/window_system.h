@@ -1,13 +1,16 @@
-// The real window system: Win32 windows and child controls. Labels and
-// images have no window of their own and are painted by their container, so
-// they always lie below the container's windowed controls.
+// The real window system: Win32 windows and child controls under the forms
+// layer's interface. Labels and images have no window of their own and are
+// painted by their container, so they always lie below the container's
+// windowed controls.
+//
+// One class, its concerns in files of their own: records and the forms'
+// windows (window_system.cpp), window classes and procedures
+// (window_classes.cpp), controls (controls.cpp), picture boxes
+// (picture_boxes.cpp, over persistent_image.h), focus and keyboard
+// (focus.cpp), the message loop (message_loop.cpp), clock, locale and files
+// (services.cpp) and the test probe's questions (probe_answers.cpp). What a
+// handle names is said in records.h.
 #pragma once
-
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-#include <commctrl.h>
 
 #include <deque>
 #include <functional>
@@ -17,7 +20,8 @@
 #include <vector>
 
 #include "forms/window_system.h"
-#include "win32/gdi_objects.h"
+#include "win32/fonts.h"
+#include "win32/records.h"
 
 namespace tint::win32 {
 
@@ -68,66 +72,53 @@ public:
     void ShowMessage(forms::Handle owner, const std::wstring& text, const std::wstring& title) override;
     [[noreturn]] void EndProgram() override;
 
-    // One record per form and control; windowless ones have no hwnd.
-    struct Item {
-        Win32WindowSystem* system = nullptr;
-        bool isForm = false;
-        forms::ControlSpec spec;
-        forms::FormSpec formSpec;
-        HWND hwnd = nullptr;
-        HWND parent = nullptr;  // the window that paints a windowless item
-        HMENU menu = nullptr;   // a drop-down menu, or the menu an item sits in
-        HWND menuOwner = nullptr;
-        forms::WindowEvents* events = nullptr;
-        HWND toolTips = nullptr;  // a form's tool-tip window, made on first need
-        HWND lastFocus = nullptr;  // a form's focused control when it was last deactivated
-        bool sized = false;     // a form's client area has been fitted
-        std::vector<Item*> windowless;  // painted by this window, in design order
-        // A picture box's persistent image: a memory device context holding a
-        // bitmap of the box's inner size, kept for the box's whole life.
-        // (The bitmap is declared first so that the device context holding
-        // it goes first.)
-        OwnedBitmap imageBitmap;
-        OwnedDC image;
-        SIZE imageSize{};
-        HDC ImageDC() const { return image.Get(); }
-    };
-
 private:
+    // records (window_system.cpp)
+    Record& Lookup(forms::Handle handle);
+    Record* RecordOf(HWND hwnd);
+    Record* FormOf(HWND hwnd);
+    static HWND FormWindowOf(const Record& record);
+    void FitClientArea(Record& form);
+    void Redraw(Record& record);
+
+    // window classes and procedures (window_classes.cpp)
+    void RegisterWindowClasses();
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     static LRESULT CALLBACK DispatcherProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    LRESULT HandleMessage(Item& item, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    void PaintWindowless(Item& item, HDC dc);
-    void FitClientArea(Item& form);
-    void RedrawItem(Item& item);
-    Item& Lookup(forms::Handle handle);
-    Item* FormOf(HWND hwnd);
-    static HWND FormWindowOf(const Item& item);
-    void RunOnePostedTask();
-    HFONT FontFor(const forms::FontSpec& spec);
-    void UpdateToolTip(Item& control);
-    Item* ItemOf(HWND hwnd);
-    std::vector<Item*> TabOrder(HWND form);
+    LRESULT HandleMessage(Record& record, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    std::optional<LRESULT> HandleFormMessage(Record& form, HWND hwnd, UINT msg, WPARAM wp);
+
+    // controls (controls.cpp)
+    forms::Handle AddMenu(Record& form, std::unique_ptr<Record> record);
+    forms::Handle AddMenuItem(Record& form, forms::Handle menu, std::unique_ptr<Record> record);
+    forms::Handle AddWindowless(forms::Handle parent, std::unique_ptr<Record> record);
+    forms::Handle AddWindowed(forms::Handle parent, std::unique_ptr<Record> record);
+    void UpdateToolTip(Record& control);
+
+    // picture boxes (picture_boxes.cpp)
+    void Changed(Record& box, const RECT* area = nullptr);
+
+    // focus and keyboard (focus.cpp)
+    std::vector<Record*> TabOrder(HWND form);
     void FocusControl(HWND form, HWND control);
-    void FocusOnActivation(Item& form);
-    void MoveFocus(Item& form, bool backwards);
+    void FocusOnActivation(Record& form);
+    void MoveFocus(Record& form, bool backwards);
     // The keys a dialog would handle; true when the key was handled here.
     bool HandleKey(const MSG& msg);
     bool ForHiddenForm(const MSG& msg);
+
+    // message loop (message_loop.cpp)
     void Dispatch(MSG& msg);
+    void RunOnePostedTask();
+
+    // the test probe's questions (probe_answers.cpp)
     std::optional<LRESULT> AnswerProbe(HWND form, UINT msg, WPARAM wp);
-    void MakeImage(Item& box);
-    void ResizeImage(Item& box);
-    void DrawPicture(HDC dc, const forms::Picture& picture, int x, int y);
-    void Changed(Item& box, const RECT* area = nullptr);
 
     HINSTANCE instance_;
     HWND dispatcher_ = nullptr;
-    OwnedFont messageFont_;
-    HFONT controlFont_ = nullptr;
-    // Fonts the designs name, made once each and kept for the whole run.
-    std::map<std::wstring, OwnedFont> fonts_;
-    std::map<forms::Handle, std::unique_ptr<Item>> items_;
+    // Before the records: their images hold fonts selected until they go.
+    FontCache fonts_;
+    std::map<forms::Handle, std::unique_ptr<Record>> records_;
     std::deque<std::function<void()>> posted_;
 };
 

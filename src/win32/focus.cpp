@@ -1,0 +1,118 @@
+// Focus and keyboard: a face is an ordinary window, not a dialog, so the
+// keys a dialog manager would handle are handled here.
+#include "win32/window_system.h"
+
+#include <algorithm>
+
+namespace tint::win32 {
+
+namespace {
+
+// Buttons, option buttons and text boxes take the focus; picture boxes are
+// panels to a keyboard user, with nothing to show that they hold it.
+bool TakesFocus(const Record& record) {
+    using forms::ControlKind;
+    switch (record.spec.kind) {
+        case ControlKind::CommandButton:
+        case ControlKind::GraphicalButton:
+        case ControlKind::OptionButton:
+        case ControlKind::TextBox: break;
+        default: return false;
+    }
+    // IsWindowVisible also answers for the containers: nothing in a hidden
+    // picture box can be reached.
+    return record.hwnd != nullptr && ::IsWindowVisible(record.hwnd) && ::IsWindowEnabled(record.hwnd);
+}
+
+bool IsPushButton(const Record& record) {
+    return record.spec.kind == forms::ControlKind::CommandButton || record.spec.kind == forms::ControlKind::GraphicalButton;
+}
+
+// Input that only a user in front of a visible window can give.
+bool IsUserInput(UINT message) {
+    return (message >= WM_KEYFIRST && message <= WM_KEYLAST) || (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
+           message == BM_CLICK || message == WM_COMMAND || message == WM_SYSCOMMAND;
+}
+
+}  // namespace
+
+std::vector<Record*> Win32WindowSystem::TabOrder(HWND form) {
+    // The design's tab order, not the stacking order that Windows would walk:
+    // the two differ (cmdExit lies over cmdClock but comes after it).
+    std::vector<Record*> order;
+    for (const auto& [handle, record] : records_) {
+        if (!record->isForm && TakesFocus(*record) && ::GetAncestor(record->hwnd, GA_ROOT) == form) order.push_back(record.get());
+    }
+    std::stable_sort(order.begin(), order.end(), [](const Record* a, const Record* b) { return a->spec.tabIndex < b->spec.tabIndex; });
+    return order;
+}
+
+void Win32WindowSystem::FocusControl(HWND form, HWND control) {
+    // Whatever the system's setting for focus cues, a form driven from the
+    // keyboard shows where the focus is.
+    ::SendMessageW(form, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    ::SetFocus(control);
+}
+
+void Win32WindowSystem::FocusOnActivation(Record& form) {
+    // Back from another program the focus returns where it was; a form that
+    // has just been shown starts at its first control.
+    HWND target = form.lastFocus;
+    Record* control = target != nullptr && ::IsChild(form.hwnd, target) ? RecordOf(target) : nullptr;
+    if (control == nullptr || !TakesFocus(*control)) {
+        std::vector<Record*> order = TabOrder(form.hwnd);
+        target = order.empty() ? form.hwnd : order.front()->hwnd;
+    }
+    FocusControl(form.hwnd, target);
+}
+
+void Win32WindowSystem::MoveFocus(Record& form, bool backwards) {
+    std::vector<Record*> order = TabOrder(form.hwnd);
+    if (order.empty()) return;
+    const size_t count = order.size();
+    size_t next = backwards ? count - 1 : 0;
+    HWND focus = ::GetFocus();
+    for (size_t i = 0; i < count; ++i) {
+        if (order[i]->hwnd == focus) {
+            next = backwards ? (i + count - 1) % count : (i + 1) % count;
+            break;
+        }
+    }
+    FocusControl(form.hwnd, order[next]->hwnd);
+}
+
+bool Win32WindowSystem::HandleKey(const MSG& msg) {
+    if (msg.message != WM_KEYDOWN || msg.hwnd == nullptr) return false;
+    Record* form = FormOf(msg.hwnd);
+    if (form == nullptr) return false;
+    const bool control = (::GetKeyState(VK_CONTROL) & 0x8000) != 0;
+    const bool alt = (::GetKeyState(VK_MENU) & 0x8000) != 0;
+    if (msg.wParam == VK_TAB && !control && !alt) {
+        MoveFocus(*form, (::GetKeyState(VK_SHIFT) & 0x8000) != 0);
+        return true;
+    }
+    // Space reaches the focused button itself; Enter and the arrows are what
+    // a dialog would handle, and a face is no dialog.
+    HWND focus = ::GetFocus();
+    Record* focused = focus != nullptr ? RecordOf(focus) : nullptr;
+    if (focused == nullptr || focused->isForm) return false;
+    if (msg.wParam == VK_RETURN && IsPushButton(*focused)) {
+        ::SendMessageW(::GetParent(focus), WM_COMMAND, MAKEWPARAM(focused->spec.id, BN_CLICKED), reinterpret_cast<LPARAM>(focus));
+        return true;
+    }
+    const bool arrow = msg.wParam == VK_LEFT || msg.wParam == VK_RIGHT || msg.wParam == VK_UP || msg.wParam == VK_DOWN;
+    if (arrow && focused->spec.kind == forms::ControlKind::OptionButton) {
+        // An option button alone in its group: the arrows can only select it.
+        ::SendMessageW(focus, BM_CLICK, 0, 0);
+        return true;
+    }
+    return false;
+}
+
+bool Win32WindowSystem::ForHiddenForm(const MSG& msg) {
+    if (msg.hwnd == nullptr || !IsUserInput(msg.message)) return false;
+    Record* form = FormOf(msg.hwnd);
+    return form != nullptr && !::IsWindowVisible(form->hwnd);
+}
+
+}  // namespace tint::win32

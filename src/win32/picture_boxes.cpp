@@ -1,0 +1,69 @@
+// Pictures on controls, and drawing into picture boxes' persistent images.
+#include "win32/window_system.h"
+
+#include <algorithm>
+
+#include "win32/painting.h"
+#include "win32/picture_decoding.h"
+
+namespace tint::win32 {
+
+forms::Picture Win32WindowSystem::LoadPicture(const std::wstring& name) { return DecodePicture(instance_, name); }
+
+void Win32WindowSystem::SetPicture(forms::Handle control, const forms::Picture& picture) {
+    Record& record = Lookup(control);
+    record.spec.picture = picture;
+    if (record.image.Exists()) record.image.Reset(record.spec.backColour, picture);
+    Redraw(record);
+}
+
+forms::Handle Win32WindowSystem::ImageDC(forms::Handle box) { return ToHandle(Lookup(box).image.DC()); }
+
+forms::Picture Win32WindowSystem::CopyImage(forms::Handle box) { return Lookup(box).image.Copy(); }
+
+void Win32WindowSystem::Changed(Record& box, const RECT* area) {
+    if (box.hwnd != nullptr && ::IsWindowVisible(box.hwnd)) ::InvalidateRect(box.hwnd, area, FALSE);
+}
+
+void Win32WindowSystem::FillBox(forms::Handle box, int x1, int y1, int x2, int y2, forms::Colour colour) {
+    Record& record = Lookup(box);
+    RECT rect{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
+    FillWith(record.image.DC(), rect, colour & 0x00FFFFFFu);
+    Changed(record, &rect);
+}
+
+void Win32WindowSystem::SetPixel(forms::Handle box, int x, int y, forms::Colour colour) {
+    Record& record = Lookup(box);
+    ::SetPixelV(record.image.DC(), x, y, colour & 0x00FFFFFFu);
+    RECT rect{x, y, x + 1, y + 1};
+    Changed(record, &rect);
+}
+
+forms::Colour Win32WindowSystem::GetPixel(forms::Handle box, int x, int y) { return ::GetPixel(Lookup(box).image.DC(), x, y); }
+
+void Win32WindowSystem::SetForeColour(forms::Handle box, forms::Colour colour) {
+    Record& record = Lookup(box);
+    if (record.image.Exists()) record.image.SetForeColour(ToColorRef(colour));
+}
+
+void Win32WindowSystem::SetFont(forms::Handle box, const forms::FontSpec& font) {
+    Record& record = Lookup(box);
+    // The scroller sets a size for most rows, mostly the one in force.
+    if (record.spec.font == font) return;
+    record.spec.font = font;
+    if (record.image.Exists()) record.image.SetFont(fonts_.For(font));
+}
+
+forms::PixelSize Win32WindowSystem::MeasureText(forms::Handle box, const std::wstring& text) {
+    SIZE size{};
+    ::GetTextExtentPoint32W(Lookup(box).image.DC(), text.c_str(), static_cast<int>(text.size()), &size);
+    return {size.cx, size.cy};
+}
+
+void Win32WindowSystem::PrintText(forms::Handle box, int x, int y, const std::wstring& text) {
+    Record& record = Lookup(box);
+    ::TextOutW(record.image.DC(), x, y, text.c_str(), static_cast<int>(text.size()));
+    Changed(record);
+}
+
+}  // namespace tint::win32

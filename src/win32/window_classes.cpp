@@ -1,0 +1,119 @@
+// The window classes and their procedures: what the forms' and picture
+// boxes' windows do with the messages they get.
+#include "win32/window_classes.h"
+
+#include "win32/painting.h"
+#include "win32/window_system.h"
+
+namespace tint::win32 {
+
+namespace {
+constexpr wchar_t kRecordProperty[] = L"TintItem";
+}  // namespace
+
+void SetRecordProperty(HWND control, const Record& record) {
+    ::SetPropW(control, kRecordProperty, reinterpret_cast<HANDLE>(const_cast<Record*>(&record)));
+}
+
+const Record* RecordProperty(HWND control) { return static_cast<const Record*>(::GetPropW(control, kRecordProperty)); }
+
+void Win32WindowSystem::RegisterWindowClasses() {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = &Win32WindowSystem::WindowProc;
+    wc.hInstance = instance_;
+    wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    wc.hIcon = ::LoadIconW(instance_, MAKEINTRESOURCEW(1));
+    wc.lpszClassName = kFormClass;
+    // A device context of its own, so the form's hDC stays the same for its
+    // whole life and needs no release.
+    wc.style = CS_OWNDC;
+    ::RegisterClassExW(&wc);
+    wc.style = 0;
+
+    wc.hIcon = nullptr;
+    wc.lpszClassName = kPictureClass;
+    ::RegisterClassExW(&wc);
+
+    wc.lpfnWndProc = &Win32WindowSystem::DispatcherProc;
+    wc.lpszClassName = kDispatcherClass;
+    ::RegisterClassExW(&wc);
+    dispatcher_ = ::CreateWindowExW(0, kDispatcherClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance_, this);
+}
+
+LRESULT Win32WindowSystem::HandleMessage(Record& record, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_ERASEBKGND: {
+            if (record.image.Exists()) return 1;  // the image covers it all
+            RECT rect{};
+            ::GetClientRect(hwnd, &rect);
+            FillWith(reinterpret_cast<HDC>(wp), rect, record.isForm ? record.formSpec.backColour : record.spec.backColour);
+            return 1;
+        }
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = ::BeginPaint(hwnd, &ps);
+            if (record.image.Exists()) {
+                SIZE size = record.image.Size();
+                ::BitBlt(dc, 0, 0, size.cx, size.cy, record.image.DC(), 0, 0, SRCCOPY);
+            }
+            PaintWindowless(record.windowless, dc, fonts_);
+            ::EndPaint(hwnd, &ps);
+            return 0;
+        }
+        case WM_DRAWITEM: {
+            const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
+            const Record* button = RecordProperty(draw->hwndItem);
+            if (button == nullptr) break;
+            DrawGraphicalButton(*button, *draw);
+            return TRUE;
+        }
+        case WM_COMMAND:
+            // Menu commands, and clicks of buttons inside picture boxes, all
+            // go to the form that owns them.
+            if (lp == 0 || HIWORD(wp) == BN_CLICKED) {
+                Record* form = FormOf(hwnd);
+                if (form != nullptr && form->events != nullptr) form->events->OnCommand(LOWORD(wp));
+                return 0;
+            }
+            break;
+        default: break;
+    }
+    if (record.isForm && record.events != nullptr) {
+        if (std::optional<LRESULT> result = HandleFormMessage(record, hwnd, msg, wp)) return *result;
+    }
+    return ::DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+std::optional<LRESULT> Win32WindowSystem::HandleFormMessage(Record& form, HWND hwnd, UINT msg, WPARAM wp) {
+    switch (msg) {
+        case WM_ACTIVATE:
+            if (LOWORD(wp) == WA_INACTIVE) {
+                HWND focus = ::GetFocus();
+                if (focus != nullptr && ::IsChild(hwnd, focus)) form.lastFocus = focus;
+                return std::nullopt;
+            }
+            form.events->OnActivated();
+            if (HIWORD(wp) == 0 && ::IsWindowVisible(hwnd)) FocusOnActivation(form);
+            return 0;
+        case WM_CLOSE: form.events->OnCloseRequest(0); return 0;
+        case WM_QUERYENDSESSION: form.events->OnCloseRequest(2); return TRUE;
+        case WM_TIMER: form.events->OnTimer(static_cast<int>(wp)); return 0;
+        default: break;
+    }
+    // Registered messages: another process's questions.
+    if (msg >= 0xC000) return AnswerProbe(hwnd, msg, wp);
+    return std::nullopt;
+}
+
+LRESULT CALLBACK Win32WindowSystem::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lp);
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* record = reinterpret_cast<Record*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (record == nullptr || record->system == nullptr) return ::DefWindowProcW(hwnd, msg, wp, lp);
+    return record->system->HandleMessage(*record, hwnd, msg, wp, lp);
+}
+
+}  // namespace tint::win32
