@@ -11,8 +11,8 @@ constexpr std::int32_t kByCommand = 4;
 }  // namespace
 
 void Face::InitMenuBitmaps() {
-    const forms::WinApi::Handle menuBar = api_.GetMenu(hWnd());
-    const forms::WinApi::Handle fileMenu = api_.GetSubMenu(menuBar, 0);
+    const forms::Handle menuBar = api_.GetMenu(hWnd());
+    const forms::Handle fileMenu = api_.GetSubMenu(menuBar, 0);
     forms::Image* pictures[] = {&imgMusic, &imgClock, &imgExit};
     for (std::int32_t position = 0; position < 3; ++position) {
         const std::int32_t id = api_.GetMenuItemID(fileMenu, position);
@@ -22,8 +22,8 @@ void Face::InitMenuBitmaps() {
 }
 
 void Face::SetMenuItemImage(std::int16_t pos, Boolean state) {
-    const forms::WinApi::Handle menuBar = api_.GetMenu(hWnd());
-    const forms::WinApi::Handle fileMenu = api_.GetSubMenu(menuBar, 0);
+    const forms::Handle menuBar = api_.GetMenu(hWnd());
+    const forms::Handle fileMenu = api_.GetSubMenu(menuBar, 0);
     const std::int32_t id = api_.GetMenuItemID(fileMenu, pos);
     // Only True itself is on: any other non-zero state shows the off picture.
     const bool on = state == forms::True;

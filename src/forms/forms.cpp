@@ -78,6 +78,16 @@ Control::Control(Form& form, Control* container, ControlKind kind, std::wstring 
 
 WindowSystem& Control::System() { return form_.App().System(); }
 
+bool Control::HasWindow() const {
+    switch (spec_.kind) {
+        case ControlKind::Label:
+        case ControlKind::Image:
+        case ControlKind::Menu:
+        case ControlKind::MenuItem: return false;
+        default: return true;
+    }
+}
+
 void Control::SetVisible(bool visible) {
     spec_.visible = visible;
     if (Created()) System().SetVisible(handle_, visible);
@@ -200,8 +210,8 @@ void PictureBox::SetAutoSize(bool on) {
 
 void PictureBox::PictureChanged() {
     if (!autoSize_ || spec_.picture.Empty()) return;
-    spec_.rect.width = spec_.picture.Width() + 2 * BorderWidth();
-    spec_.rect.height = spec_.picture.Height() + 2 * BorderWidth();
+    spec_.rect.width = spec_.picture.Width() + 2 * BorderWidth(spec_.border);
+    spec_.rect.height = spec_.picture.Height() + 2 * BorderWidth(spec_.border);
     ApplyBounds();
 }
 
@@ -265,14 +275,6 @@ double PictureBox::TextHeight(const std::wstring& text) {
 
 Image::Image(Form& form, Control* container, std::wstring name) : Control(form, container, ControlKind::Image, std::move(name)) {}
 
-int PictureBox::BorderWidth() const {
-    switch (spec_.border) {
-        case BorderStyle::ThreeD: return 2;
-        case BorderStyle::Flat: return 1;
-        case BorderStyle::None: return 0;
-    }
-    return 0;
-}
 
 Menu::Menu(Form& form, std::wstring name) : CaptionedControl(form, nullptr, ControlKind::Menu, std::move(name)) {}
 

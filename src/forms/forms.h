@@ -33,7 +33,6 @@ public:
     Application& operator=(const Application&) = delete;
 
     WindowSystem& System() { return system_; }
-    const std::wstring& Title() const { return title_; }
 
     // Loads and shows the start-up form, then dispatches events until End.
     void Run(Form& startup);
@@ -80,7 +79,11 @@ public:
     // The design values; changed freely before the form loads.
     ControlSpec& Design() { return spec_; }
     const std::wstring& Name() const { return spec_.name; }
-    Handle hWnd() const { return handle_; }
+    // The control's window. Labels, images and menus have none: their hWnd
+    // is 0, and only Ref, the window system's name for any control, names them.
+    Handle hWnd() const { return HasWindow() ? handle_ : 0; }
+    Handle Ref() const { return handle_; }
+    bool HasWindow() const;
     Form& OwnerForm() const { return form_; }
     // The picture the control carries (graphical buttons and picture boxes
     // show it; a standard button only stores it).
@@ -169,8 +172,8 @@ class PictureBox : public Control {
 public:
     PictureBox(Form& form, Control* container, std::wstring name);
     // The inner area, inside the border, in pixels.
-    double ScaleWidth() const { return spec_.rect.width - 2 * BorderWidth(); }
-    double ScaleHeight() const { return spec_.rect.height - 2 * BorderWidth(); }
+    double ScaleWidth() const { return spec_.rect.width - 2 * BorderWidth(spec_.border); }
+    double ScaleHeight() const { return spec_.rect.height - 2 * BorderWidth(spec_.border); }
 
     // 0 none, 1 docked to the top of the form's inner area, 2 to the bottom:
     // full width, its own height.
@@ -213,7 +216,6 @@ public:
     double TextHeight(const std::wstring& text);
 
 private:
-    int BorderWidth() const;
     void PictureChanged() override;
     void RequireCreated() const;
 

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "forms/types.h"
+
 namespace forms {
 
 // Run-time error numbers a statement can fail with.
@@ -60,7 +62,6 @@ inline std::int16_t CInt(std::wstring_view text) { return CInt(CDbl(text)); }
 
 // A colour 0x00BBGGRR. Each channel is first converted to a 16-bit integer;
 // a channel above 255 counts as 255 and a negative one fails.
-using Colour = std::uint32_t;
 // (The parentheses keep the Windows headers' RGB macro off the name.)
 Colour(RGB)(double red, double green, double blue);
 

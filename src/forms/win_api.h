@@ -1,16 +1,16 @@
 // The Windows functions the faces call by name (user32, gdi32, winmm). On
 // Windows they go straight to the system; tests put a recorder in their place.
-// Handles travel as integers, as the faces store them.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
+#include "forms/types.h"
+
 namespace forms {
 
 class WinApi {
 public:
-    using Handle = std::intptr_t;
     virtual ~WinApi() = default;
 
     // user32

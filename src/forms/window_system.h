@@ -9,17 +9,9 @@
 #include <string>
 
 #include "forms/picture.h"
+#include "forms/types.h"
 
 namespace forms {
-
-using Handle = std::intptr_t;
-using Colour = std::uint32_t;
-
-// A colour as the designs give it: either 0x00BBGGRR, or a system colour
-// element n written as 0x80000000 | n, which follows the system colours.
-using OleColour = std::uint32_t;
-constexpr OleColour SystemColour(int element) { return 0x80000000u | static_cast<std::uint32_t>(element); }
-constexpr bool IsSystemColour(OleColour c) { return (c & 0x80000000u) != 0; }
 
 struct PixelRect {
     int left = 0, top = 0, width = 0, height = 0;
@@ -46,6 +38,11 @@ enum class ControlKind {
 };
 
 enum class BorderStyle { None, Flat, ThreeD };
+
+// Pixels a side that a picture box's border takes from its inner area.
+constexpr int BorderWidth(BorderStyle border) {
+    return border == BorderStyle::ThreeD ? 2 : border == BorderStyle::Flat ? 1 : 0;
+}
 
 struct FontSpec {
     std::wstring name;  // empty: the platform's default control font
@@ -81,7 +78,6 @@ struct FormSpec {
     PixelSize clientSize;
     OleColour backColour = SystemColour(15);
     OleColour foreColour = SystemColour(18);
-    bool centred = true;
 };
 
 // What a window system reports back to a form.

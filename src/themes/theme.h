@@ -7,10 +7,11 @@
 #include <cstdint>
 #include <span>
 
+#include "forms/types.h"
+
 namespace tint::themes {
 
-// A colour 0x00BBGGRR, as GetSysColor answers it.
-using Colour = std::uint32_t;
+using forms::Colour;
 
 constexpr Colour Rgb(unsigned r, unsigned g, unsigned b) { return r | (g << 8) | (b << 16); }
 

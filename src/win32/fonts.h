@@ -13,7 +13,6 @@ namespace tint::win32 {
 class FontCache {
 public:
     FontCache();
-    HFONT ControlFont() const { return controlFont_; }
     // The font a design names; the control font for an empty name, or when
     // the system cannot make it.
     HFONT For(const forms::FontSpec& spec);

@@ -3,9 +3,6 @@
 // show that a running face holds a flat number of them.
 #pragma once
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 
 #include <utility>

@@ -1,8 +1,5 @@
 #include "win32/win32_api.h"
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 #include <mmsystem.h>
 
@@ -13,11 +10,11 @@ namespace tint::win32 {
 namespace {
 
 template <class T>
-T As(forms::WinApi::Handle h) {
+T As(forms::Handle h) {
     return reinterpret_cast<T>(h);
 }
 
-forms::WinApi::Handle From(const void* p) { return reinterpret_cast<forms::WinApi::Handle>(p); }
+forms::Handle From(const void* p) { return reinterpret_cast<forms::Handle>(p); }
 
 }  // namespace
 
@@ -28,52 +25,52 @@ std::int32_t Win32Api::SetSysColors(std::int32_t count, const std::int32_t* elem
     return ::SetSysColors(count, reinterpret_cast<const INT*>(elements), reinterpret_cast<const COLORREF*>(colours));
 }
 
-forms::WinApi::Handle Win32Api::GetMenu(Handle window) { return From(::GetMenu(As<HWND>(window))); }
+forms::Handle Win32Api::GetMenu(forms::Handle window) { return From(::GetMenu(As<HWND>(window))); }
 
-forms::WinApi::Handle Win32Api::GetSubMenu(Handle menu, std::int32_t position) { return From(::GetSubMenu(As<HMENU>(menu), position)); }
+forms::Handle Win32Api::GetSubMenu(forms::Handle menu, std::int32_t position) { return From(::GetSubMenu(As<HMENU>(menu), position)); }
 
-std::int32_t Win32Api::GetMenuItemID(Handle menu, std::int32_t position) {
+std::int32_t Win32Api::GetMenuItemID(forms::Handle menu, std::int32_t position) {
     return static_cast<std::int32_t>(::GetMenuItemID(As<HMENU>(menu), position));
 }
 
-std::int32_t Win32Api::SetMenuItemBitmaps(Handle menu, std::int32_t item, std::int32_t flags, Handle unchecked, Handle checked) {
+std::int32_t Win32Api::SetMenuItemBitmaps(forms::Handle menu, std::int32_t item, std::int32_t flags, forms::Handle unchecked, forms::Handle checked) {
     return ::SetMenuItemBitmaps(As<HMENU>(menu), static_cast<UINT>(item), static_cast<UINT>(flags), As<HBITMAP>(unchecked), As<HBITMAP>(checked));
 }
 
 // The faces keep what these two make for the whole run; they are counted
 // with the program's other live GDI objects.
-forms::WinApi::Handle Win32Api::CreateCompatibleDC(Handle dc) {
+forms::Handle Win32Api::CreateCompatibleDC(forms::Handle dc) {
     HDC made = ::CreateCompatibleDC(As<HDC>(dc));
     if (made != nullptr) CountGdiObjects(+1);
     return From(made);
 }
 
-forms::WinApi::Handle Win32Api::CreateHalftonePalette(Handle dc) {
+forms::Handle Win32Api::CreateHalftonePalette(forms::Handle dc) {
     HPALETTE made = ::CreateHalftonePalette(As<HDC>(dc));
     if (made != nullptr) CountGdiObjects(+1);
     return From(made);
 }
 
-forms::WinApi::Handle Win32Api::SelectPalette(Handle dc, Handle palette, bool forceBackground) {
+forms::Handle Win32Api::SelectPalette(forms::Handle dc, forms::Handle palette, bool forceBackground) {
     return From(::SelectPalette(As<HDC>(dc), As<HPALETTE>(palette), forceBackground ? TRUE : FALSE));
 }
 
-forms::WinApi::Handle Win32Api::SelectObject(Handle dc, Handle object) { return From(::SelectObject(As<HDC>(dc), As<HGDIOBJ>(object))); }
+forms::Handle Win32Api::SelectObject(forms::Handle dc, forms::Handle object) { return From(::SelectObject(As<HDC>(dc), As<HGDIOBJ>(object))); }
 
-std::int32_t Win32Api::BitBlt(Handle dst, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, Handle src,
+std::int32_t Win32Api::BitBlt(forms::Handle dst, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, forms::Handle src,
                               std::int32_t srcX, std::int32_t srcY, std::uint32_t rop) {
     return ::BitBlt(As<HDC>(dst), x, y, width, height, As<HDC>(src), srcX, srcY, rop);
 }
 
-std::int32_t Win32Api::BeginPath(Handle dc) { return ::BeginPath(As<HDC>(dc)); }
+std::int32_t Win32Api::BeginPath(forms::Handle dc) { return ::BeginPath(As<HDC>(dc)); }
 
-std::int32_t Win32Api::EndPath(Handle dc) { return ::EndPath(As<HDC>(dc)); }
+std::int32_t Win32Api::EndPath(forms::Handle dc) { return ::EndPath(As<HDC>(dc)); }
 
-std::int32_t Win32Api::StrokePath(Handle dc) { return ::StrokePath(As<HDC>(dc)); }
+std::int32_t Win32Api::StrokePath(forms::Handle dc) { return ::StrokePath(As<HDC>(dc)); }
 
-std::int32_t Win32Api::MoveToEx(Handle dc, std::int32_t x, std::int32_t y) { return ::MoveToEx(As<HDC>(dc), x, y, nullptr); }
+std::int32_t Win32Api::MoveToEx(forms::Handle dc, std::int32_t x, std::int32_t y) { return ::MoveToEx(As<HDC>(dc), x, y, nullptr); }
 
-std::int32_t Win32Api::LineTo(Handle dc, std::int32_t x, std::int32_t y) { return ::LineTo(As<HDC>(dc), x, y); }
+std::int32_t Win32Api::LineTo(forms::Handle dc, std::int32_t x, std::int32_t y) { return ::LineTo(As<HDC>(dc), x, y); }
 
 std::int32_t Win32Api::sndPlaySoundW(const std::wstring* name, std::uint32_t flags) {
     return ::sndPlaySoundW(name != nullptr ? name->c_str() : nullptr, flags);

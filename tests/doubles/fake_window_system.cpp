@@ -13,15 +13,6 @@ std::string Narrow(const std::wstring& text) {
 
 namespace {
 
-int BorderOf(const forms::ControlSpec& spec) {
-    switch (spec.border) {
-        case forms::BorderStyle::ThreeD: return 2;
-        case forms::BorderStyle::Flat: return 1;
-        case forms::BorderStyle::None: return 0;
-    }
-    return 0;
-}
-
 forms::Colour Solid(forms::OleColour c) { return forms::IsSystemColour(c) ? 0x00C0C0C0u : c; }
 
 void Resize(FakeWindowSystem::PixelMap& map, int width, int height, forms::Colour fill) {
@@ -147,7 +138,7 @@ forms::Handle FakeWindowSystem::CreateControl(forms::Handle form, forms::Handle 
     w.parent = parent;
     w.visible = spec.visible;
     if (spec.kind == forms::ControlKind::PictureBox) {
-        int border = BorderOf(spec);
+        int border = forms::BorderWidth(spec.border);
         Resize(w.image, std::max(0, spec.rect.width - 2 * border), std::max(0, spec.rect.height - 2 * border), Solid(spec.backColour));
         SetPicture(h, spec.picture);
     }
@@ -187,7 +178,7 @@ void FakeWindowSystem::SetBounds(forms::Handle control, const forms::PixelRect& 
     Window& w = windows.at(control);
     w.spec.rect = rect;
     if (w.spec.kind != forms::ControlKind::PictureBox) return;
-    int border = BorderOf(w.spec);
+    int border = forms::BorderWidth(w.spec.border);
     Resize(w.image, std::max(0, rect.width - 2 * border), std::max(0, rect.height - 2 * border), Solid(w.spec.backColour));
 }
 

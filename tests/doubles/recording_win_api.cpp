@@ -33,74 +33,74 @@ std::int32_t RecordingWinApi::SetSysColors(std::int32_t count, const std::int32_
     return 1;
 }
 
-forms::WinApi::Handle RecordingWinApi::GetMenu(Handle window) {
+forms::Handle RecordingWinApi::GetMenu(forms::Handle window) {
     Record("GetMenu " + S(window));
     return MenuBarOf(window);
 }
 
-forms::WinApi::Handle RecordingWinApi::GetSubMenu(Handle menu, std::int32_t position) {
+forms::Handle RecordingWinApi::GetSubMenu(forms::Handle menu, std::int32_t position) {
     Record("GetSubMenu " + S(menu) + " " + S(position));
     return menu + 1 + position;
 }
 
-std::int32_t RecordingWinApi::GetMenuItemID(Handle menu, std::int32_t position) {
+std::int32_t RecordingWinApi::GetMenuItemID(forms::Handle menu, std::int32_t position) {
     Record("GetMenuItemID " + S(menu) + " " + S(position));
     return 500 + position;
 }
 
-std::int32_t RecordingWinApi::SetMenuItemBitmaps(Handle menu, std::int32_t item, std::int32_t flags, Handle unchecked, Handle checked) {
+std::int32_t RecordingWinApi::SetMenuItemBitmaps(forms::Handle menu, std::int32_t item, std::int32_t flags, forms::Handle unchecked, forms::Handle checked) {
     Record("SetMenuItemBitmaps " + S(menu) + " " + S(item) + " " + S(flags) + " " + S(unchecked) + " " + S(checked));
     return 1;
 }
 
-forms::WinApi::Handle RecordingWinApi::CreateCompatibleDC(Handle dc) {
+forms::Handle RecordingWinApi::CreateCompatibleDC(forms::Handle dc) {
     Record("CreateCompatibleDC " + S(dc));
     return next_++;
 }
 
-forms::WinApi::Handle RecordingWinApi::CreateHalftonePalette(Handle dc) {
+forms::Handle RecordingWinApi::CreateHalftonePalette(forms::Handle dc) {
     Record("CreateHalftonePalette " + S(dc));
     return next_++;
 }
 
-forms::WinApi::Handle RecordingWinApi::SelectPalette(Handle dc, Handle palette, bool forceBackground) {
+forms::Handle RecordingWinApi::SelectPalette(forms::Handle dc, forms::Handle palette, bool forceBackground) {
     Record("SelectPalette " + S(dc) + " " + S(palette) + " " + (forceBackground ? "true" : "false"));
     return next_++;
 }
 
-forms::WinApi::Handle RecordingWinApi::SelectObject(Handle dc, Handle object) {
+forms::Handle RecordingWinApi::SelectObject(forms::Handle dc, forms::Handle object) {
     Record("SelectObject " + S(dc) + " " + S(object));
     return next_++;
 }
 
-std::int32_t RecordingWinApi::BitBlt(Handle dst, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, Handle src,
+std::int32_t RecordingWinApi::BitBlt(forms::Handle dst, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, forms::Handle src,
                                      std::int32_t srcX, std::int32_t srcY, std::uint32_t rop) {
     Record("BitBlt " + S(dst) + " " + S(x) + " " + S(y) + " " + S(width) + " " + S(height) + " " + S(src) + " " + S(srcX) + " " +
                     S(srcY) + " " + Hex(rop));
     return 1;
 }
 
-std::int32_t RecordingWinApi::BeginPath(Handle dc) {
+std::int32_t RecordingWinApi::BeginPath(forms::Handle dc) {
     Record("BeginPath " + S(dc));
     return 1;
 }
 
-std::int32_t RecordingWinApi::EndPath(Handle dc) {
+std::int32_t RecordingWinApi::EndPath(forms::Handle dc) {
     Record("EndPath " + S(dc));
     return 1;
 }
 
-std::int32_t RecordingWinApi::StrokePath(Handle dc) {
+std::int32_t RecordingWinApi::StrokePath(forms::Handle dc) {
     Record("StrokePath " + S(dc));
     return 1;
 }
 
-std::int32_t RecordingWinApi::MoveToEx(Handle dc, std::int32_t x, std::int32_t y) {
+std::int32_t RecordingWinApi::MoveToEx(forms::Handle dc, std::int32_t x, std::int32_t y) {
     Record("MoveToEx " + S(dc) + " " + S(x) + " " + S(y));
     return 1;
 }
 
-std::int32_t RecordingWinApi::LineTo(Handle dc, std::int32_t x, std::int32_t y) {
+std::int32_t RecordingWinApi::LineTo(forms::Handle dc, std::int32_t x, std::int32_t y) {
     Record("LineTo " + S(dc) + " " + S(x) + " " + S(y));
     return 1;
 }

@@ -21,32 +21,32 @@ public:
 
     std::uint32_t GetSysColor(std::int32_t element) override;
     std::int32_t SetSysColors(std::int32_t count, const std::int32_t* elements, const std::uint32_t* colours) override;
-    Handle GetMenu(Handle window) override;
-    Handle GetSubMenu(Handle menu, std::int32_t position) override;
-    std::int32_t GetMenuItemID(Handle menu, std::int32_t position) override;
-    std::int32_t SetMenuItemBitmaps(Handle menu, std::int32_t item, std::int32_t flags, Handle unchecked, Handle checked) override;
-    Handle CreateCompatibleDC(Handle dc) override;
-    Handle CreateHalftonePalette(Handle dc) override;
-    Handle SelectPalette(Handle dc, Handle palette, bool forceBackground) override;
-    Handle SelectObject(Handle dc, Handle object) override;
-    std::int32_t BitBlt(Handle dst, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, Handle src, std::int32_t srcX,
+    forms::Handle GetMenu(forms::Handle window) override;
+    forms::Handle GetSubMenu(forms::Handle menu, std::int32_t position) override;
+    std::int32_t GetMenuItemID(forms::Handle menu, std::int32_t position) override;
+    std::int32_t SetMenuItemBitmaps(forms::Handle menu, std::int32_t item, std::int32_t flags, forms::Handle unchecked, forms::Handle checked) override;
+    forms::Handle CreateCompatibleDC(forms::Handle dc) override;
+    forms::Handle CreateHalftonePalette(forms::Handle dc) override;
+    forms::Handle SelectPalette(forms::Handle dc, forms::Handle palette, bool forceBackground) override;
+    forms::Handle SelectObject(forms::Handle dc, forms::Handle object) override;
+    std::int32_t BitBlt(forms::Handle dst, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, forms::Handle src, std::int32_t srcX,
                         std::int32_t srcY, std::uint32_t rop) override;
-    std::int32_t BeginPath(Handle dc) override;
-    std::int32_t EndPath(Handle dc) override;
-    std::int32_t StrokePath(Handle dc) override;
-    std::int32_t MoveToEx(Handle dc, std::int32_t x, std::int32_t y) override;
-    std::int32_t LineTo(Handle dc, std::int32_t x, std::int32_t y) override;
+    std::int32_t BeginPath(forms::Handle dc) override;
+    std::int32_t EndPath(forms::Handle dc) override;
+    std::int32_t StrokePath(forms::Handle dc) override;
+    std::int32_t MoveToEx(forms::Handle dc, std::int32_t x, std::int32_t y) override;
+    std::int32_t LineTo(forms::Handle dc, std::int32_t x, std::int32_t y) override;
     std::int32_t sndPlaySoundW(const std::wstring* name, std::uint32_t flags) override;
 
     // The menu bar GetMenu gives for a window, the same every time.
-    static Handle MenuBarOf(Handle window) { return 500000 + window * 10; }
+    static forms::Handle MenuBarOf(forms::Handle window) { return 500000 + window * 10; }
 
     // The calls whose text starts with prefix, in order.
     std::vector<std::string> CallsStartingWith(const std::string& prefix) const;
 
 private:
     void Record(std::string call);
-    Handle next_ = 1000;
+    forms::Handle next_ = 1000;
 };
 
 std::string Hex(std::uint32_t value);

@@ -25,7 +25,7 @@ protected:
         system.Click(face.hWnd(), control);
         system.RunPosted();
     }
-    const tint::testing::FakeWindowSystem::Window& W(const forms::Control& c) { return system.windows.at(c.hWnd()); }
+    const tint::testing::FakeWindowSystem::Window& W(const forms::Control& c) { return system.windows.at(c.Ref()); }
     std::string Bitmaps(Face& face, int position, const forms::Image& image) {
         const std::string h = std::to_string(image.Picture().Handle());
         return "SetMenuItemBitmaps " + std::to_string(tint::testing::RecordingWinApi::MenuBarOf(face.hWnd())) + " " +

@@ -15,7 +15,7 @@ using themes::FaceId;
 struct LoadedFace : TestProgram {
     LoadedFace(const themes::ThemeTable& theme, FaceId id) : TestProgram(theme), face(program.Get(id)) { face.Load(); }
 
-    const FakeWindowSystem::Window& Window(const forms::Control& c) const { return system.windows.at(c.hWnd()); }
+    const FakeWindowSystem::Window& Window(const forms::Control& c) const { return system.windows.at(c.Ref()); }
     forms::PixelRect Rect(const forms::Control& c) const { return Window(c).spec.rect; }
 
     Face& face;
@@ -113,7 +113,7 @@ TEST(FaceLayout, LabelsAndToolTipFollowTheBuild) {
 
     LoadedFace greenThird(themes::kPostGreen, FaceId::Third);
     EXPECT_FALSE(greenThird.face.swordLabel.Present());
-    EXPECT_EQ(greenThird.face.swordLabel.hWnd(), 0);
+    EXPECT_EQ(greenThird.face.swordLabel.Ref(), 0);
     EXPECT_EQ(greenThird.Window(greenThird.face.hintLabel).parent, greenThird.face.picStatusBar.hWnd());
 
     LoadedFace sea(themes::kSeaBlue, FaceId::Second);
