@@ -1,5 +1,5 @@
 // Making controls, and the properties the forms layer sets on them.
-#include "win32/window_system.h"
+#include "win32/win32_window_system.h"
 
 #include <commctrl.h>
 

@@ -1,6 +1,6 @@
 // Focus and keyboard: a face is an ordinary window, not a dialog, so the
 // keys a dialog manager would handle are handled here.
-#include "win32/window_system.h"
+#include "win32/win32_window_system.h"
 
 #include <algorithm>
 

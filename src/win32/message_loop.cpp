@@ -1,6 +1,6 @@
 // The message loop, DoEvents, timers, tasks posted to run after the event in
 // hand, the message box and the end of the program.
-#include "win32/window_system.h"
+#include "win32/win32_window_system.h"
 
 namespace tint::win32 {
 

@@ -1,5 +1,5 @@
 // Pictures on controls, and drawing into picture boxes' persistent images.
-#include "win32/window_system.h"
+#include "win32/win32_window_system.h"
 
 #include <algorithm>
 

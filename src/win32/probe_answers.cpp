@@ -1,7 +1,7 @@
 // Answers to another process's questions about a face's controls (the
 // end-to-end probe); the questions are in probe_protocol.h.
 #include "win32/probe_protocol.h"
-#include "win32/window_system.h"
+#include "win32/win32_window_system.h"
 
 namespace tint::win32 {
 

@@ -1,5 +1,5 @@
 // Clock, locale and file services.
-#include "win32/window_system.h"
+#include "win32/win32_window_system.h"
 
 namespace tint::win32 {
 

@@ -3,7 +3,7 @@
 #include "win32/window_classes.h"
 
 #include "win32/painting.h"
-#include "win32/window_system.h"
+#include "win32/win32_window_system.h"
 
 namespace tint::win32 {
 

@@ -5,7 +5,7 @@
 #include "faces/face.h"
 #include "win32/gdi_objects.h"
 #include "win32/win32_api.h"
-#include "win32/window_system.h"
+#include "win32/win32_window_system.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,5 +1,5 @@
 // The records of forms and controls, and the forms' windows.
-#include "win32/window_system.h"
+#include "win32/win32_window_system.h"
 
 #include <commctrl.h>
 #include <ole2.h>

@@ -4,7 +4,7 @@
 // windowed controls.
 //
 // One class, its concerns in files of their own: records and the forms'
-// windows (window_system.cpp), window classes and procedures
+// windows (win32_window_system.cpp), window classes and procedures
 // (window_classes.cpp), controls (controls.cpp), picture boxes
 // (picture_boxes.cpp, over persistent_image.h), focus and keyboard
 // (focus.cpp), the message loop (message_loop.cpp), clock, locale and files
@@ -73,7 +73,7 @@ public:
     [[noreturn]] void EndProgram() override;
 
 private:
-    // records (window_system.cpp)
+    // records (win32_window_system.cpp)
     Record& Lookup(forms::Handle handle);
     Record* RecordOf(HWND hwnd);
     Record* FormOf(HWND hwnd);
