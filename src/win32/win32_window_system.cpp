@@ -678,7 +678,11 @@ void Win32WindowSystem::PaintWindowless(Item& item, HDC dc) {
     // Later items first: the earlier in design order lies on top.
     for (auto it = item.windowless.rbegin(); it != item.windowless.rend(); ++it) {
         Item& child = **it;
-        if (!child.spec.visible || child.spec.kind != forms::ControlKind::Label) continue;
+        if (!child.spec.visible) continue;
+        if (child.spec.kind == forms::ControlKind::Image) {
+            DrawPicture(dc, child.spec.picture, child.spec.rect.left, child.spec.rect.top);
+            continue;
+        }
         RECT rect = ToRect(child.spec.rect);
         if (!child.spec.transparent) FillWith(dc, rect, child.spec.backColour);
         HGDIOBJ oldFont = ::SelectObject(dc, FontFor(child.spec.font));
