@@ -1,0 +1,236 @@
+// The real window system, in this process: real windows made through the
+// forms layer's interface and checked for what only they show (stacking,
+// where commands arrive, what a paint leaves on screen, timers, GDI objects).
+// The doubles stand in for all of this in the native tests.
+//
+// The portable headers come first: the Windows headers define macros (RGB
+// among them) that would otherwise rewrite the forms layer's names.
+#include "faces/face.h"
+#include "win32/gdi_objects.h"
+#include "win32/win32_api.h"
+#include "win32/win32_window_system.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+using forms::ControlKind;
+using forms::ControlSpec;
+using forms::Handle;
+using forms::PixelRect;
+
+constexpr forms::Colour kRed = 0x0000FF;
+constexpr forms::Colour kBlue = 0xFF0000;
+constexpr forms::Colour kGreen = 0x00C000;
+
+struct RecordedEvents : forms::WindowEvents {
+    std::vector<int> commands;
+    std::vector<int> ticks;
+    void OnActivated() override {}
+    void OnCloseRequest(int) override {}
+    void OnCommand(int controlId) override { commands.push_back(controlId); }
+    void OnTimer(int timerId) override { ticks.push_back(timerId); }
+};
+
+// One window system for the whole process, as a program has: its window
+// classes and its dispatcher window are made once.
+tint::win32::Win32WindowSystem& System() {
+    static tint::win32::Win32WindowSystem system(::GetModuleHandleW(nullptr));
+    return system;
+}
+
+HWND Window(Handle handle) { return reinterpret_cast<HWND>(handle); }
+
+class RealWindows : public ::testing::Test {
+protected:
+    void SetUp() override {
+        forms::FormSpec spec;
+        spec.caption = L"tint window system test";
+        spec.clientSize = {320, 240};
+        form_ = system_.CreateForm(spec, events_);
+    }
+    void TearDown() override { system_.DestroyForm(form_); }
+
+    Handle Make(ControlKind kind, Handle parent, PixelRect rect, int id = 0) {
+        ControlSpec spec;
+        spec.kind = kind;
+        spec.rect = rect;
+        spec.id = id;
+        return Make(spec, parent);
+    }
+    Handle Make(ControlSpec spec, Handle parent) { return system_.CreateControl(form_, parent == 0 ? form_ : parent, spec); }
+
+    // Shows the form and lets every window paint what it has to.
+    void ShowAndPaint() {
+        system_.ShowForm(form_, 0);
+        Settle();
+    }
+    void Settle() {
+        ::RedrawWindow(Window(form_), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        system_.DoEvents();
+    }
+
+    // Runs the message loop until the condition holds or the time is up.
+    template <class Condition>
+    bool PumpUntil(Condition done, DWORD ms) {
+        const DWORD start = ::GetTickCount();
+        while (!done()) {
+            if (::GetTickCount() - start > ms) return false;
+            system_.DoEvents();
+            ::Sleep(5);
+        }
+        return true;
+    }
+
+    // What the window shows at a point of its client area.
+    static COLORREF Shown(Handle window, int x, int y) {
+        HDC dc = ::GetDC(Window(window));
+        COLORREF colour = ::GetPixel(dc, x, y);
+        ::ReleaseDC(Window(window), dc);
+        return colour;
+    }
+
+    tint::win32::Win32WindowSystem& system_ = System();
+    RecordedEvents events_;
+    Handle form_ = 0;
+};
+
+// Whether a lies above b: siblings, a found first going down the Z order.
+bool LiesAbove(HWND a, HWND b) {
+    if (::GetParent(a) != ::GetParent(b)) return false;
+    for (HWND w = ::GetWindow(::GetParent(a), GW_CHILD); w != nullptr; w = ::GetWindow(w, GW_HWNDNEXT)) {
+        if (w == a) return true;
+        if (w == b) return false;
+    }
+    return false;
+}
+
+TEST_F(RealWindows, EarlierInDesignOrderLiesOnTop) {
+    Handle first = Make(ControlKind::CommandButton, 0, {10, 10, 80, 30});
+    Handle second = Make(ControlKind::GraphicalButton, 0, {10, 10, 80, 30});
+    Handle box = Make(ControlKind::PictureBox, 0, {40, 20, 100, 60});
+    EXPECT_TRUE(LiesAbove(Window(first), Window(second)));
+    EXPECT_TRUE(LiesAbove(Window(second), Window(box)));
+    POINT inAll{50, 25};
+    EXPECT_EQ(::ChildWindowFromPointEx(Window(form_), inAll, CWP_ALL), Window(first));
+}
+
+// The faces' own stacking, on real windows: the exit button covers the clock
+// button, with which it shares a rectangle, and the change-face pair lies
+// over the status bar.
+TEST(FaceOnRealWindows, StacksAsDesigned) {
+    tint::win32::Win32Api api;
+    forms::Application app(System(), tint::faces::kProgramTitle);
+    tint::faces::Program program(app, api, tint::themes::kPostGreen);
+    for (tint::faces::Face* face : {&program.frmFancyfrm(), &program.frmFancyfrm2()}) {
+        face->Load();
+        EXPECT_TRUE(LiesAbove(Window(face->cmdExit.hWnd()), Window(face->cmdClock.hWnd())));
+        EXPECT_TRUE(LiesAbove(Window(face->Command2.hWnd()), Window(face->picStatusBar.hWnd())));
+        EXPECT_TRUE(LiesAbove(Window(face->Option1.hWnd()), Window(face->picStatusBar.hWnd())));
+    }
+}
+
+TEST_F(RealWindows, ButtonsInsidePictureBoxesCommandTheForm) {
+    Handle box = Make(ControlKind::PictureBox, 0, {10, 10, 200, 100});
+    Handle inBox = Make(ControlKind::CommandButton, box, {5, 5, 60, 25}, 42);
+    Handle graphical = Make(ControlKind::GraphicalButton, box, {70, 5, 30, 25}, 43);
+    Handle onForm = Make(ControlKind::CommandButton, 0, {10, 150, 60, 25}, 44);
+    ShowAndPaint();
+    for (Handle button : {inBox, graphical, onForm}) ::SendMessageW(Window(button), BM_CLICK, 0, 0);
+    system_.DoEvents();
+    EXPECT_EQ(events_.commands, (std::vector<int>{42, 43, 44}));
+}
+
+// Labels and images have no window: their container paints them, over its
+// persistent image where it has one.
+TEST_F(RealWindows, ContainersPaintTheirLabelsAndImages) {
+    ControlSpec boxSpec;
+    boxSpec.kind = ControlKind::PictureBox;
+    boxSpec.rect = {10, 10, 200, 120};
+    boxSpec.backColour = kBlue;
+    Handle box = Make(boxSpec, 0);
+    ControlSpec label;
+    label.kind = ControlKind::Label;
+    label.rect = {10, 10, 60, 40};
+    label.backColour = kRed;
+    label.caption = L"Ab";
+    Make(label, box);
+    label.rect = {10, 150, 60, 20};
+    Make(label, 0);
+
+    // An image showing a picture of one colour, taken from another box.
+    Handle source = Make(ControlKind::PictureBox, 0, {250, 10, 16, 16});
+    system_.FillBox(source, 0, 0, 16, 16, kGreen);
+    ControlSpec image;
+    image.kind = ControlKind::Image;
+    image.rect = {120, 10, 16, 16};
+    image.picture = system_.CopyImage(source);
+    Make(image, box);
+    ShowAndPaint();
+
+    EXPECT_EQ(Shown(box, 60, 40), kRed);  // clear of the caption's letters
+    EXPECT_EQ(Shown(box, 150, 100), kBlue);
+    EXPECT_EQ(Shown(form_, 60, 165), kRed);
+    EXPECT_EQ(Shown(box, 125, 15), kGreen);
+}
+
+TEST_F(RealWindows, PersistentImageSurvivesARepaint) {
+    ControlSpec spec;
+    spec.kind = ControlKind::PictureBox;
+    spec.rect = {10, 10, 120, 80};
+    spec.backColour = kBlue;
+    Handle box = Make(spec, 0);
+    system_.FillBox(box, 0, 0, 40, 30, kRed);
+    system_.SetPixel(box, 100, 60, kGreen);
+    ShowAndPaint();
+    ::InvalidateRect(Window(box), nullptr, TRUE);
+    ::UpdateWindow(Window(box));
+    EXPECT_EQ(Shown(box, 5, 5), kRed);
+    EXPECT_EQ(Shown(box, 100, 60), kGreen);
+    EXPECT_EQ(Shown(box, 80, 20), kBlue);
+    EXPECT_EQ(system_.GetPixel(box, 100, 60), kGreen);
+}
+
+TEST_F(RealWindows, TimerTicksWhileItHasAnIntervalAndNotAfter) {
+    system_.SetTimer(form_, 7, 15);
+    EXPECT_TRUE(PumpUntil([&] { return events_.ticks.size() >= 2; }, 2000));
+    system_.SetTimer(form_, 7, 0);
+    system_.DoEvents();
+    events_.ticks.clear();
+    PumpUntil([] { return false; }, 150);
+    EXPECT_TRUE(events_.ticks.empty());
+}
+
+// What a running face does to its picture boxes over and over must free all
+// it makes.
+TEST_F(RealWindows, RepeatedImageDrawingHoldsNoMoreGdiObjects) {
+    Handle box = Make(ControlKind::PictureBox, 0, {10, 10, 200, 120});
+    ControlSpec image;
+    image.kind = ControlKind::Image;
+    image.rect = {210, 10, 16, 16};
+    Handle shown = Make(image, 0);
+    ShowAndPaint();
+    const auto drawRound = [&](int i) {
+        system_.FillBox(box, 0, 0, 200, 120, static_cast<forms::Colour>(i * 0x010203));
+        for (double points : {9.0, 12.0, 18.0}) {
+            system_.SetFont(box, forms::FontSpec{L"Arial", points, i % 2 == 0, 0});
+            system_.PrintText(box, 5, 5, L"tint");
+        }
+        forms::Picture copy = system_.CopyImage(box);
+        system_.SetPicture(shown, copy);
+        system_.SetPicture(box, copy);
+        system_.SetBounds(box, {10, 10, 200 + i % 3, 120});
+        Settle();
+    };
+    // The fonts are made on first use and kept for the whole run.
+    drawRound(0);
+    drawRound(1);
+    const long before = tint::win32::LiveGdiObjects();
+    for (int i = 2; i < 200; ++i) drawRound(i);
+    EXPECT_EQ(tint::win32::LiveGdiObjects(), before);
+}
+
+}  // namespace
