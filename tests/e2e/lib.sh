@@ -83,27 +83,18 @@ now_ms() { date +%s%3N; }
 # until_is EXPECTED SECONDS COMMAND...: runs the command until it prints the
 # expected text or the time is up, and prints what it printed last. What the
 # program does on a message it is sent takes a moment to be seen.
-until_is() {
-    local expected=$1 deadline=$(($(now_ms) + $2 * 1000)) value
-    shift 2
+until_is() { poll is "$@"; }
+# until_matches REGEX SECONDS COMMAND...: the same, for a text that matches
+# an extended regular expression.
+until_matches() { poll matches "$@"; }
+is() { [ "$1" = "$2" ]; }
+matches() { printf '%s' "$1" | grep -qE "$2"; }
+poll() {  # poll JUDGE WANTED SECONDS COMMAND...
+    local judge=$1 wanted=$2 deadline=$(($(now_ms) + $3 * 1000)) value
+    shift 3
     while :; do
         value=$("$@")
-        if [ "$value" = "$expected" ] || [ "$(now_ms)" -ge "$deadline" ]; then
-            printf '%s\n' "$value"
-            return
-        fi
-        sleep 0.05
-    done
-}
-
-# until_matches REGEX SECONDS COMMAND...: as until_is, for a text that must
-# match an extended regular expression.
-until_matches() {
-    local pattern=$1 deadline=$(($(now_ms) + $2 * 1000)) value
-    shift 2
-    while :; do
-        value=$("$@")
-        if printf '%s' "$value" | grep -qE "$pattern" || [ "$(now_ms)" -ge "$deadline" ]; then
+        if "$judge" "$value" "$wanted" || [ "$(now_ms)" -ge "$deadline" ]; then
             printf '%s\n' "$value"
             return
         fi

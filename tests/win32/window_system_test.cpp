@@ -53,11 +53,12 @@ protected:
     }
     void TearDown() override { system_.DestroyForm(form_); }
 
-    Handle Make(ControlKind kind, Handle parent, PixelRect rect, int id = 0) {
+    Handle Make(ControlKind kind, Handle parent, PixelRect rect, int id = 0, forms::OleColour back = forms::SystemColour(15)) {
         ControlSpec spec;
         spec.kind = kind;
         spec.rect = rect;
         spec.id = id;
+        spec.backColour = back;
         return Make(spec, parent);
     }
     Handle Make(ControlSpec spec, Handle parent) { return system_.CreateControl(form_, parent == 0 ? form_ : parent, spec); }
@@ -136,11 +137,7 @@ TEST_F(RealWindows, ButtonsInsidePictureBoxesCommandTheForm) {
 // Labels and images have no window: their container paints them, over its
 // persistent image where it has one.
 TEST_F(RealWindows, ContainersPaintTheirLabelsAndImages) {
-    ControlSpec boxSpec;
-    boxSpec.kind = ControlKind::PictureBox;
-    boxSpec.rect = {10, 10, 200, 120};
-    boxSpec.backColour = kBlue;
-    Handle box = Make(boxSpec, 0);
+    Handle box = Make(ControlKind::PictureBox, 0, {10, 10, 200, 120}, 0, kBlue);
     ControlSpec label;
     label.kind = ControlKind::Label;
     label.rect = {10, 10, 60, 40};
@@ -167,11 +164,7 @@ TEST_F(RealWindows, ContainersPaintTheirLabelsAndImages) {
 }
 
 TEST_F(RealWindows, PersistentImageSurvivesARepaint) {
-    ControlSpec spec;
-    spec.kind = ControlKind::PictureBox;
-    spec.rect = {10, 10, 120, 80};
-    spec.backColour = kBlue;
-    Handle box = Make(spec, 0);
+    Handle box = Make(ControlKind::PictureBox, 0, {10, 10, 120, 80}, 0, kBlue);
     system_.FillBox(box, 0, 0, 40, 30, kRed);
     system_.SetPixel(box, 100, 60, kGreen);
     ShowAndPaint();
