@@ -7,10 +7,8 @@
 // among them) that would otherwise rewrite the forms layer's names.
 #include "faces/face.h"
 #include "win32/gdi_objects.h"
+#include "win32/real_windows.h"
 #include "win32/win32_api.h"
-#include "win32/win32_window_system.h"
-
-#include <gtest/gtest.h>
 
 #include <vector>
 
@@ -20,83 +18,13 @@ using forms::ControlKind;
 using forms::ControlSpec;
 using forms::Handle;
 using forms::PixelRect;
+using tint::testing::RealWindows;
+using tint::testing::System;
+using tint::testing::Window;
 
 constexpr forms::Colour kRed = 0x0000FF;
 constexpr forms::Colour kBlue = 0xFF0000;
 constexpr forms::Colour kGreen = 0x00C000;
-
-struct RecordedEvents : forms::WindowEvents {
-    std::vector<int> commands;
-    std::vector<int> ticks;
-    void OnActivated() override {}
-    void OnCloseRequest(int) override {}
-    void OnCommand(int controlId) override { commands.push_back(controlId); }
-    void OnTimer(int timerId) override { ticks.push_back(timerId); }
-};
-
-// One window system for the whole process, as a program has: its window
-// classes and its dispatcher window are made once.
-tint::win32::Win32WindowSystem& System() {
-    static tint::win32::Win32WindowSystem system(::GetModuleHandleW(nullptr));
-    return system;
-}
-
-HWND Window(Handle handle) { return reinterpret_cast<HWND>(handle); }
-
-class RealWindows : public ::testing::Test {
-protected:
-    void SetUp() override {
-        forms::FormSpec spec;
-        spec.caption = L"tint window system test";
-        spec.clientSize = {320, 240};
-        form_ = system_.CreateForm(spec, events_);
-    }
-    void TearDown() override { system_.DestroyForm(form_); }
-
-    Handle Make(ControlKind kind, Handle parent, PixelRect rect, int id = 0, forms::OleColour back = forms::SystemColour(15)) {
-        ControlSpec spec;
-        spec.kind = kind;
-        spec.rect = rect;
-        spec.id = id;
-        spec.backColour = back;
-        return Make(spec, parent);
-    }
-    Handle Make(ControlSpec spec, Handle parent) { return system_.CreateControl(form_, parent == 0 ? form_ : parent, spec); }
-
-    // Shows the form and lets every window paint what it has to.
-    void ShowAndPaint() {
-        system_.ShowForm(form_, 0);
-        Settle();
-    }
-    void Settle() {
-        ::RedrawWindow(Window(form_), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-        system_.DoEvents();
-    }
-
-    // Runs the message loop until the condition holds or the time is up.
-    template <class Condition>
-    bool PumpUntil(Condition done, DWORD ms) {
-        const DWORD start = ::GetTickCount();
-        while (!done()) {
-            if (::GetTickCount() - start > ms) return false;
-            system_.DoEvents();
-            ::Sleep(5);
-        }
-        return true;
-    }
-
-    // What the window shows at a point of its client area.
-    static COLORREF Shown(Handle window, int x, int y) {
-        HDC dc = ::GetDC(Window(window));
-        COLORREF colour = ::GetPixel(dc, x, y);
-        ::ReleaseDC(Window(window), dc);
-        return colour;
-    }
-
-    tint::win32::Win32WindowSystem& system_ = System();
-    RecordedEvents events_;
-    Handle form_ = 0;
-};
 
 // Whether a lies above b: siblings, a found first going down the Z order.
 bool LiesAbove(HWND a, HWND b) {
