@@ -12,8 +12,12 @@ for theme in peach postgreen seablue armygreen pinkrose; do
     cp "$build/tint_$theme.exe" "$stage/tint/"
 done
 cp "$build/集结号.wav" "$stage/tint/"
-# Notepad on older Windows shows a text with bare LF as one long line.
-sed 's/\r*$/\r/' "$root/tools/package-readme.txt" >"$stage/tint/README.txt"
+# Notepad before Windows 10 shows a text with bare LF as one long line, and
+# reads one without a byte-order mark in the local code page, not UTF-8.
+{
+    printf '\xef\xbb\xbf'
+    sed 's/\r*$/\r/' "$root/tools/package-readme.txt"
+} >"$stage/tint/README.txt"
 mkdir -p "$root/dist"
 rm -f "$root/dist/tint-win64.zip"
 # Python's zipfile flags a name as UTF-8 where it is not plain ASCII, which
