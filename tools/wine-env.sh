@@ -18,14 +18,23 @@ tint_start_xvfb() {
         if [ ! -e "/tmp/.X${n}-lock" ] && [ ! -e "/tmp/.X11-unix/X${n}" ]; then
             Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
             TINT_XVFB_PID=$!
-            export DISPLAY=":$n"
             local i
             for i in $(seq 1 50); do
-                [ -e "/tmp/.X11-unix/X${n}" ] && return 0
+                # Another run may have taken the number a moment before: then
+                # our Xvfb ends, and the socket there is not ours.
+                kill -0 "$TINT_XVFB_PID" 2>/dev/null || break
+                if [ -e "/tmp/.X11-unix/X${n}" ]; then
+                    export DISPLAY=":$n"
+                    return 0
+                fi
                 sleep 0.1
             done
-            echo "Xvfb did not start on :$n" >&2
-            return 1
+            if kill -0 "$TINT_XVFB_PID" 2>/dev/null; then
+                echo "Xvfb did not start on :$n" >&2
+                tint_stop_xvfb
+                return 1
+            fi
+            unset TINT_XVFB_PID
         fi
     done
     echo "no free display number for Xvfb" >&2
@@ -45,6 +54,15 @@ tint_prepare_prefix() {
         return 0
     fi
     mkdir -p "$WINEPREFIX"
+    # Two processes of one test run may both find the prefix unprepared: one
+    # prepares it while the other waits.
+    (
+        flock 9
+        [ -f "$WINEPREFIX/.tint-ready" ] || tint_make_prefix
+    ) 9>"$WINEPREFIX.lock"
+}
+
+tint_make_prefix() {
     wineboot -i >/dev/null 2>&1
     wineserver -w
     local reg="$WINEPREFIX/tint.reg"

@@ -37,7 +37,11 @@ void DrawPicture(HDC dc, const forms::Picture& picture, int x, int y) {
 void PaintWindowless(const std::vector<Record*>& windowless, HDC dc, FontCache& fonts) {
     for (auto it = windowless.rbegin(); it != windowless.rend(); ++it) {
         const Record& child = **it;
-        if (!child.spec.visible || child.spec.kind != forms::ControlKind::Label) continue;
+        if (!child.spec.visible) continue;
+        if (child.spec.kind == forms::ControlKind::Image) {
+            DrawPicture(dc, child.spec.picture, child.spec.rect.left, child.spec.rect.top);
+            continue;
+        }
         RECT rect = ToRect(child.spec.rect);
         if (!child.spec.transparent) FillWith(dc, rect, child.spec.backColour);
         Selection font(dc, fonts.For(child.spec.font));

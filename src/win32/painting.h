@@ -20,8 +20,8 @@ RECT ToRect(const forms::PixelRect& r);
 // A bitmap or icon picture at x, y; other kinds draw nothing.
 void DrawPicture(HDC dc, const forms::Picture& picture, int x, int y);
 
-// The labels a window paints itself, later ones first: the earlier in design
-// order lies on top. Images are never visible in these designs.
+// The labels and images a window paints itself, later ones first: the
+// earlier in design order lies on top.
 void PaintWindowless(const std::vector<Record*>& windowless, HDC dc, FontCache& fonts);
 
 // The graphical button: its back colour with a raised or pressed edge, its

@@ -124,20 +124,12 @@ TEST(FaceLayout, LabelsAndToolTipFollowTheBuild) {
     EXPECT_EQ(sea.Window(sea.face.Option1).spec.caption, L"海蓝");
 }
 
-TEST(FaceLayout, StackingAndTabOrder) {
+// The stacking that the design order gives is checked on real windows.
+TEST(FaceLayout, TabOrder) {
     for (FaceId id : {FaceId::Startup, FaceId::Third}) {
         LoadedFace f(themes::kPostGreen, id);
         Face& face = f.face;
-        // Made earlier means lying on top: the exit button covers the clock
-        // button, and the change-face pair lies over the status bar.
-        EXPECT_LT(face.cmdExit.hWnd(), face.cmdClock.hWnd());
-        EXPECT_LT(face.Command2.hWnd(), face.picStatusBar.hWnd());
-        EXPECT_LT(face.Option1.hWnd(), face.picStatusBar.hWnd());
         const bool third = id == FaceId::Third;
-        // The third face's tool bar starts with the music button, which lies
-        // over the exit button in the column they share; its picBody follows Option1.
-        EXPECT_EQ(face.cmdMusic.hWnd() < face.cmdExit.hWnd(), third);
-        EXPECT_EQ(face.picBody.hWnd() == face.Option1.hWnd() + 1, third);
         EXPECT_EQ(f.Window(face.cmdMusic).spec.tabIndex, third ? 16 : 14);
         EXPECT_EQ(f.Window(face.cmdClock).spec.tabIndex, third ? 14 : 15);
         EXPECT_EQ(f.Window(face.cmdExit).spec.tabIndex, third ? 15 : 16);
