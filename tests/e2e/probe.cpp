@@ -141,12 +141,10 @@ int Usage() {
         "usage: tint_probe syscolor N\n"
         "       tint_probe wait-window TITLE [MS]       (prints the client size)\n"
         "       tint_probe wait-msgbox TITLE [MS]       (prints the message text)\n"
-        "       tint_probe dismiss-msgbox TITLE\n"
         "       tint_probe close TITLE\n"
         "       tint_probe origin TITLE                 (screen coordinates of the client area)\n"
         "       tint_probe click TITLE CONTROL          (a button, by its design name)\n"
         "       tint_probe menu TITLE ITEM              (a menu item, by its design name)\n"
-        "       tint_probe gone TITLE [MS]              (succeeds once no such window is left)\n"
         "       tint_probe faces TITLE [all]            (each visible face, or all: number fields, active, hidden, owned)\n"
         "       tint_probe centre TITLE CONTROL         (screen coordinates of the control's middle)\n"
         "       tint_probe checked TITLE CONTROL        (prints 1 or 0)\n"
@@ -186,19 +184,6 @@ int wmain(int argc, wchar_t** argv) {
         ::EnumChildWindows(box, CollectText, reinterpret_cast<LPARAM>(&text));
         PrintUtf8(text);
         return 0;
-    }
-    if (command == L"dismiss-msgbox") {
-        HWND box = WaitFor(argv[2], L"#32770", 0);
-        if (box == nullptr) return 1;
-        ::PostMessageW(box, WM_COMMAND, IDOK, 0);
-        return 0;
-    }
-    if (command == L"gone") {
-        for (int waited = 0; waited <= timeout; waited += 50) {
-            if (WaitFor(argv[2], nullptr, 0) == nullptr) return 0;
-            ::Sleep(50);
-        }
-        return 1;
     }
     if (command == L"faces") {
         FaceList list{argv[2], argc > 3 && std::wcscmp(argv[3], L"all") == 0, L""};
