@@ -20,7 +20,7 @@
 
 namespace tint::win32 {
 
-class Win32WindowSystem final : public forms::WindowSystem {
+class Win32WindowSystem : public forms::WindowSystem {
 public:
     explicit Win32WindowSystem(HINSTANCE instance);
     ~Win32WindowSystem() override;

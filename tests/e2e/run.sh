@@ -228,6 +228,8 @@ check "scroller: live GDI objects stay flat over 40000 ticks" yes "$flat"
 median=$(tr -d '\r' <"$BUILD_DIR/tickbench.txt" | sed -n 's/^three faces, each tick:.*median \([0-9.]*\) ms.*/\1/p')
 check "scroller: with three faces ticking, a tick costs far less than its 10 ms (median under 5 ms)" yes \
     "$(awk -v m="${median:-99}" 'BEGIN { print (m < 5) ? "yes" : "no (" m " ms)" }')"
+check "scroller: every build's frames and fields, tick by tick, as recorded" yes "$(wine "$BUILD_DIR/tint_frames.exe" check "$here/../bench/frames.golden" 2>/dev/null | tr -d '\r' | tee "$BUILD_DIR/frames.txt" | grep -q ' 0 differ$' && echo yes || echo "no: see $BUILD_DIR/frames.txt")"
+"$here/../bench/cpu_share.sh" "$BUILD_DIR" | sed 's/^/     /'
 
 # Going round the cycle of faces twice, by window messages from this second
 # process: each switch shows the next face, whose activation applies the
