@@ -160,6 +160,17 @@ public:
                    std::int32_t& c1, std::int32_t& c2);
 
 private:
+    // A row of the about text as last measured, in the font size it was
+    // measured in: the scroller needs each row's size several times a tick,
+    // and the text and fonts stay the same from tick to tick.
+    struct MeasuredRow {
+        std::wstring text;
+        double points = 0;
+        double width = 0, height = 0;
+    };
+    const MeasuredRow& Measure(int row, const std::wstring& text);
+    std::vector<MeasuredRow> measuredRows_;
+
     static std::wstring LabelName(const themes::LabelDesign& label) { return label.name != nullptr ? label.name : L""; }
     void ApplyDesign(const FaceLayout& layout);
     void ApplyLabel(forms::Label& label, const themes::LabelDesign& design, forms::PixelRect rect);

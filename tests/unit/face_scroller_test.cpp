@@ -20,14 +20,16 @@ using themes::FaceId;
 struct Printed {
     int x, y;
     double points;
+    std::string text;
 };
 
 class Scroller : public ::testing::Test, protected TestProgram {
 protected:
 
+    // A face on show: a hidden face draws no frames.
     Face& Loaded(FaceId id = FaceId::Startup) {
         Face& face = program.Get(id);
-        face.Load();
+        face.Show();
         return face;
     }
 
@@ -45,6 +47,7 @@ protected:
             std::istringstream in(line.substr(10));
             Printed p{};
             in >> p.x >> p.y >> p.points;
+            std::getline(in >> std::ws, p.text);
             out.push_back(p);
         }
         return out;
@@ -119,11 +122,18 @@ TEST_F(Scroller, TitleRisesInTheBottomZonesGreyAndIsOutlined) {
     EXPECT_EQ(ForeColours().front(), forms::RGB(255, 255, 255));
 }
 
-TEST_F(Scroller, RowsFarBelowTheEdgeKeepTheColourOfTheRowBefore) {
+TEST_F(Scroller, RowsFarBelowTheEdgeKeepTheColourOfTheRowBeforeAndAreNotDrawn) {
     Face& face = Loaded();
     Tick(face);  // row 0 at the bottom edge: grey 80; every later row lies 46 and more below
     EXPECT_EQ(ForeColours(), (std::vector<forms::Colour>{forms::RGB(80, 80, 80)}));
+    EXPECT_EQ(Prints().size(), 1u);
+    // The rows not drawn leave the position where drawing them would have.
+    const float unseenY = face.picBody.CurrentY();
+    face.scrollTop = face.bodyHeight;
+    face.bodyHeight = 5000;
+    Tick(face);
     EXPECT_EQ(Prints().size(), face.aboutLines.size());
+    EXPECT_EQ(face.picBody.CurrentY(), unseenY);
 }
 
 TEST_F(Scroller, LogoComesFromTheZoneOfTheRowTopAndTheRowColourFromBelowTheLogo) {
@@ -156,6 +166,8 @@ TEST_F(Scroller, LogoComesFromTheZoneOfTheRowTopAndTheRowColourFromBelowTheLogo)
 
 TEST_F(Scroller, EmptySizeCellKeepsTheSizeInForce) {
     Face& face = Loaded();
+    face.bodyHeight = 5000;  // room for every row at once
+    face.scrollTop = 0;
     Tick(face);
     auto prints = Prints();
     ASSERT_EQ(prints.size(), 30u);
@@ -181,7 +193,7 @@ TEST_F(Scroller, RestartFiresOnTheLastRowAndLeavesTheStart) {
     }
     ASSERT_LT(ticks, 5000);
     EXPECT_EQ(face.scrollTop, face.scrollStart);
-    EXPECT_EQ(Prints().size(), face.aboutLines.size() - 1);  // the last row is not drawn
+    for (const Printed& p : Prints()) EXPECT_NE(p.text, tint::testing::Narrow(face.aboutLines.back()[0]));  // the last row is not drawn
     EXPECT_LT(before, 0);                                     // the text had left the top
     Tick(face);
     EXPECT_EQ(face.scrollTop, face.scrollStart - 1);
@@ -196,6 +208,20 @@ TEST_F(Scroller, StopRequestedDrawsBackgroundAndTitleOnlyYetMovesAndCopies) {
     EXPECT_EQ(Prints().size(), 1u);
     EXPECT_EQ(api.CallsStartingWith("BitBlt").size(), 2u);  // background and frame: no logo row
     EXPECT_EQ(face.scrollTop, 99);
+}
+
+TEST_F(Scroller, HiddenFaceMovesItsTextUnseenAndShowsAWholeFrameOnceShown) {
+    Face& face = Loaded();
+    face.Hide();
+    face.scrollTop = 100;
+    Tick(face);
+    EXPECT_TRUE(api.CallsStartingWith("BitBlt").empty());
+    EXPECT_TRUE(Prints().empty());
+    EXPECT_EQ(face.scrollTop, 99);
+    face.Show();
+    Tick(face);
+    EXPECT_EQ(api.CallsStartingWith("BitBlt").size(), 3u);  // background, logo, frame
+    EXPECT_EQ(Prints().front().y, 99);
 }
 
 TEST_F(Scroller, UpperZoneKeepsTheTopZonesRedAndGreenWithRisingBlue) {
