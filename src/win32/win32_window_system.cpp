@@ -382,7 +382,9 @@ void Win32WindowSystem::MakeImage(Item& box) {
     RECT all{0, 0, box.imageSize.cx, box.imageSize.cy};
     FillWith(dc, all, box.spec.backColour);
     ::SetBkMode(dc, TRANSPARENT);
-    ::SelectObject(dc, FontFor(box.spec.font));
+    box.imageFont = FontFor(box.spec.font);
+    box.imageFontCurrent = true;
+    ::SelectObject(dc, box.imageFont);
     // The pen follows ForeColor, as lines drawn on the box expect.
     ::SelectObject(dc, ::GetStockObject(DC_PEN));
     ::SetTextColor(dc, ToColorRef(box.spec.foreColour));
@@ -471,7 +473,20 @@ void Win32WindowSystem::SetPicture(forms::Handle control, const forms::Picture& 
     RedrawItem(item);
 }
 
-forms::Handle Win32WindowSystem::ImageDC(forms::Handle box) { return ToHandle(Lookup(box).ImageDC()); }
+forms::Handle Win32WindowSystem::ImageDC(forms::Handle box) {
+    Item& item = Lookup(box);
+    return ToHandle(item.image.Get() != nullptr ? TextDC(item) : nullptr);
+}
+
+HDC Win32WindowSystem::TextDC(Item& box) {
+    if (!box.imageFontCurrent) {
+        HFONT font = FontFor(box.spec.font);
+        if (font != box.imageFont) ::SelectObject(box.ImageDC(), font);
+        box.imageFont = font;
+        box.imageFontCurrent = true;
+    }
+    return box.ImageDC();
+}
 
 forms::Picture Win32WindowSystem::CopyImage(forms::Handle box) {
     Item& item = Lookup(box);
@@ -513,18 +528,18 @@ void Win32WindowSystem::SetFont(forms::Handle box, const forms::FontSpec& font) 
     // The scroller sets a size for most rows, mostly the one in force.
     if (item.spec.font == font) return;
     item.spec.font = font;
-    if (item.image.Get() != nullptr) ::SelectObject(item.ImageDC(), FontFor(font));
+    item.imageFontCurrent = false;
 }
 
 forms::PixelSize Win32WindowSystem::MeasureText(forms::Handle box, const std::wstring& text) {
     SIZE size{};
-    ::GetTextExtentPoint32W(Lookup(box).ImageDC(), text.c_str(), static_cast<int>(text.size()), &size);
+    ::GetTextExtentPoint32W(TextDC(Lookup(box)), text.c_str(), static_cast<int>(text.size()), &size);
     return {size.cx, size.cy};
 }
 
 void Win32WindowSystem::PrintText(forms::Handle box, int x, int y, const std::wstring& text) {
     Item& item = Lookup(box);
-    ::TextOutW(item.ImageDC(), x, y, text.c_str(), static_cast<int>(text.size()));
+    ::TextOutW(TextDC(item), x, y, text.c_str(), static_cast<int>(text.size()));
     Changed(item);
 }
 

@@ -88,6 +88,12 @@ public:
         OwnedBitmap imageBitmap;
         OwnedDC image;
         SIZE imageSize{};
+        // The font selected into the image, which follows spec.font only
+        // when text is measured or drawn there or the image's device context
+        // is handed out: the scroller sets a size for every row of a tick,
+        // and most rows are neither measured nor drawn.
+        HFONT imageFont = nullptr;
+        bool imageFontCurrent = false;
         HDC ImageDC() const { return image.Get(); }
     };
 
@@ -111,6 +117,8 @@ private:
     void ResizeImage(Item& box);
     void DrawPicture(HDC dc, const forms::Picture& picture, int x, int y);
     void Changed(Item& box, const RECT* area = nullptr);
+    // The image's device context with the box's font selected.
+    HDC TextDC(Item& box);
 
     HINSTANCE instance_;
     HWND dispatcher_ = nullptr;
