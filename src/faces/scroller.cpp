@@ -39,6 +39,49 @@ const Face::MeasuredRow& Face::Measure(int row, const std::wstring& text) {
     return measured;
 }
 
+void Face::PassOver(float height) {
+    picBody.SetCurrentY(picBody.CurrentY() + height);
+    picBody.SetCurrentX(0);
+}
+
+void Face::DrawTitle(const std::wstring& text, float height) {
+    using forms::Skip;
+    const std::int32_t x = forms::CLng(picBody.CurrentX());
+    const std::int32_t y = forms::CLng(picBody.CurrentY());
+    TitlePath& kept = titlePath_;
+    // Only at heights from 0 down: letters turned into a path above the top
+    // edge round their negative coordinates otherwise than the kept path
+    // moved there, and the outline would differ by a pixel here and there.
+    const bool keepable = y >= 0;
+    const bool reuse = keepable && !kept.types.empty() && kept.text == text && kept.points == picBody.FontSize() && kept.x == x;
+    Skip([&] { api_.BeginPath(picBody.hDC()); });
+    if (reuse) {
+        Skip([&] {
+            std::vector<std::int32_t> moved = kept.xy;
+            for (size_t i = 1; i < moved.size(); i += 2) moved[i] += y - kept.y;
+            api_.PolyDraw(picBody.hDC(), moved.data(), kept.types.data(), static_cast<std::int32_t>(kept.types.size()));
+            PassOver(height);
+        });
+    } else {
+        Skip([&] { picBody.Print(text); });
+    }
+    Skip([&] { api_.EndPath(picBody.hDC()); });
+    if (!reuse && keepable) {
+        // Stroking flattens the path anyway; flattened here, it is kept as
+        // the lines that are stroked.
+        Skip([&] {
+            const forms::Handle dc = picBody.hDC();
+            api_.FlattenPath(dc);
+            const std::int32_t count = api_.GetPath(dc, nullptr, nullptr, 0);
+            if (count <= 0) return;
+            TitlePath made{text, picBody.FontSize(), x, y, std::vector<std::int32_t>(2 * static_cast<size_t>(count)),
+                           std::vector<std::uint8_t>(static_cast<size_t>(count))};
+            if (api_.GetPath(dc, made.xy.data(), made.types.data(), count) == count) kept = std::move(made);
+        });
+    }
+    Skip([&] { api_.StrokePath(picBody.hDC()); });
+}
+
 void Face::Timer2_Timer() {
     using forms::Skip;
     // A hidden face's frames never reach the screen, so it draws nothing; its
@@ -132,18 +175,12 @@ void Face::Timer2_Timer() {
             seen = shown && top - height < bodyHeight && top + 2 * height > 0;
         });
         if (!seen) {
-            // Where Print would have left the position.
-            Skip([&] {
-                const float height = static_cast<float>(Measure(row, text).height);
-                picBody.SetCurrentY(picBody.CurrentY() + height);
-                picBody.SetCurrentX(0);
-            });
+            Skip([&] { PassOver(static_cast<float>(Measure(row, text).height)); });
         } else if (row == 0) {
             // The title: its letters become a path and only their outline is drawn.
-            Skip([&] { api_.BeginPath(picBody.hDC()); });
-            Skip([&] { picBody.Print(text); });
-            Skip([&] { api_.EndPath(picBody.hDC()); });
-            Skip([&] { api_.StrokePath(picBody.hDC()); });
+            float height = 0;
+            Skip([&] { height = static_cast<float>(Measure(row, text).height); });
+            DrawTitle(text, height);
         } else {
             Skip([&] { picBody.Print(text); });
         }

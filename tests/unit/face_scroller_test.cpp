@@ -105,21 +105,36 @@ TEST_F(Scroller, FirstTickShowsTheBackgroundAloneAndCopiesTheFrameCentred) {
     }
 }
 
-TEST_F(Scroller, TitleRisesInTheBottomZonesGreyAndIsOutlined) {
+TEST_F(Scroller, TitleRisesInTheBottomZonesGreyAndIsOutlinedFromItsLettersOnce) {
     Face& face = Loaded();
+    auto titleCalls = [&] {
+        std::vector<std::string> out;
+        for (const std::string& c : api.calls) {
+            if (c.find("Path ") != std::string::npos || c.rfind("PolyDraw", 0) == 0) out.push_back(c);
+        }
+        return out;
+    };
+    const std::string dc = BodyDC(face);
     face.scrollTop = face.bodyHeight - 1;
     Tick(face);
     ASSERT_FALSE(ForeColours().empty());
     EXPECT_EQ(ForeColours().front(), forms::RGB(83, 83, 83));
-    std::vector<std::string> titleCalls;
-    for (const std::string& c : api.calls) {
-        if (c.rfind("BeginPath", 0) == 0 || c.rfind("EndPath", 0) == 0 || c.rfind("StrokePath", 0) == 0) titleCalls.push_back(c);
-    }
-    EXPECT_EQ(titleCalls, (std::vector<std::string>{"BeginPath " + BodyDC(face), "EndPath " + BodyDC(face), "StrokePath " + BodyDC(face)}));
+    // The letters' outline is made, flattened into lines and kept.
+    EXPECT_EQ(titleCalls(), (std::vector<std::string>{"BeginPath " + dc, "EndPath " + dc, "FlattenPath " + dc, "GetPath " + dc + " 0",
+                                                      "GetPath " + dc + " 2", "StrokePath " + dc}));
+    EXPECT_EQ(Prints().front().text, tint::testing::Narrow(face.aboutLines[0][0]));
 
     face.scrollTop = face.bodyHeight - 59;  // 175/3 pixels and more above the edge: white
     Tick(face);
     EXPECT_EQ(ForeColours().front(), forms::RGB(255, 255, 255));
+    // The kept outline, moved up the 58 pixels the title has risen.
+    EXPECT_EQ(titleCalls(), (std::vector<std::string>{"BeginPath " + dc, "PolyDraw " + dc + " 10,-38:6 30,-18:2", "EndPath " + dc,
+                                                      "StrokePath " + dc}));
+    EXPECT_EQ(face.picBody.CurrentX(), 0);
+
+    face.scrollTop = -5;  // reaching above the top edge: from its letters, not kept
+    Tick(face);
+    EXPECT_EQ(titleCalls(), (std::vector<std::string>{"BeginPath " + dc, "EndPath " + dc, "StrokePath " + dc}));
 }
 
 TEST_F(Scroller, RowsFarBelowTheEdgeKeepTheColourOfTheRowBeforeAndAreNotDrawn) {
@@ -132,7 +147,7 @@ TEST_F(Scroller, RowsFarBelowTheEdgeKeepTheColourOfTheRowBeforeAndAreNotDrawn) {
     face.scrollTop = face.bodyHeight;
     face.bodyHeight = 5000;
     Tick(face);
-    EXPECT_EQ(Prints().size(), face.aboutLines.size());
+    EXPECT_EQ(Prints().size() + api.CallsStartingWith("PolyDraw").size(), face.aboutLines.size());  // the title from its kept outline
     EXPECT_EQ(face.picBody.CurrentY(), unseenY);
 }
 
@@ -197,7 +212,8 @@ TEST_F(Scroller, RestartFiresOnTheLastRowAndLeavesTheStart) {
     EXPECT_LT(before, 0);                                     // the text had left the top
     Tick(face);
     EXPECT_EQ(face.scrollTop, face.scrollStart - 1);
-    EXPECT_EQ(Prints().front().y, face.scrollStart);
+    // The title back where its outline was first made, on the first tick.
+    EXPECT_EQ(api.CallsStartingWith("PolyDraw"), (std::vector<std::string>{"PolyDraw " + BodyDC(face) + " 10,20:6 30,40:2"}));
 }
 
 TEST_F(Scroller, StopRequestedDrawsBackgroundAndTitleOnlyYetMovesAndCopies) {
