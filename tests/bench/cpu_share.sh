@@ -21,8 +21,8 @@ windows_pid() {
     local dir pid
     for dir in /proc/[0-9]*; do
         pid=${dir#/proc/}
-        tr '\0' ' ' <"$dir/cmdline" 2>/dev/null | grep -q 'tint_postgreen\.exe' || continue
-        tr '\0' '\n' <"$dir/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" || continue
+        tr '\0' ' ' 2>/dev/null <"$dir/cmdline" | grep -q 'tint_postgreen\.exe' || continue
+        tr '\0' '\n' 2>/dev/null <"$dir/environ" | grep -qx "WINEPREFIX=$WINEPREFIX" || continue
         # The wine loader that started it names the program too; the process
         # we want is the one that owns the windows, which has the most CPU.
         echo "$pid $(awk '{ print $14 + $15 }' "$dir/stat" 2>/dev/null)"
