@@ -49,9 +49,10 @@ void Face::DrawTitle(const std::wstring& text, float height) {
     const std::int32_t x = forms::CLng(picBody.CurrentX());
     const std::int32_t y = forms::CLng(picBody.CurrentY());
     TitlePath& kept = titlePath_;
-    // Only at heights from 0 down: letters turned into a path above the top
-    // edge round their negative coordinates otherwise than the kept path
-    // moved there, and the outline would differ by a pixel here and there.
+    // Kept and moved only while the title's top is on picBody, at 0 or
+    // below: letters turned into a path higher up round their negative
+    // coordinates otherwise than the kept path moved there would, and the
+    // outline would differ by a pixel here and there.
     const bool keepable = y >= 0;
     const bool reuse = keepable && !kept.types.empty() && kept.text == text && kept.points == picBody.FontSize() && kept.x == x;
     Skip([&] { api_.BeginPath(picBody.hDC()); });
