@@ -164,6 +164,9 @@ int main(int argc, char** argv) {
         for (int i = 0; i < 3; ++i) {
             // The face alone on show; the timers stay off and the ticks are called here.
             faces[i]->Show();
+            // Wholly on the screen, wherever earlier windows left the next
+            // place to put one: the window holds only what is on the screen.
+            ::SetWindowPos(reinterpret_cast<HWND>(faces[i]->hWnd()), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             got.push_back(std::string(build.name) + " " + faceNames[i]);
             for (std::string& line : Run(*faces[i])) got.push_back(std::move(line));
             faces[i]->Hide();
