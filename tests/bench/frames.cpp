@@ -9,7 +9,7 @@
 // Each face also spends a full pass hidden, its frames unseen, and is then
 // shown again: the frames after that must be the ones a face that was never
 // hidden shows at the same place of its text.
-// Usage: tint_frames record|check FILE
+// Usage: tint_frames record|check FILE   (the recording: tests/bench/frames.golden)
 #include "faces/face.h"
 #include "win32/win32_api.h"
 #include "win32/win32_window_system.h"
