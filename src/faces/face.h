@@ -158,6 +158,31 @@ public:
                    std::int32_t& c1, std::int32_t& c2);
 
 private:
+    // A row of the about text as last measured, in the font size it was
+    // measured in: the scroller needs each row's size several times a tick,
+    // and the text and fonts stay the same from tick to tick.
+    struct MeasuredRow {
+        std::wstring text;
+        double points = 0;
+        double width = 0, height = 0;
+    };
+    const MeasuredRow& Measure(int row, const std::wstring& text);
+    std::vector<MeasuredRow> measuredRows_;
+    // The title's outline as a path of straight lines, kept with what it was
+    // made from: turning letters into a path is most of what the title
+    // costs, and from tick to tick only the path's height changes.
+    struct TitlePath {
+        std::wstring text;
+        double points = 0;
+        std::int32_t x = 0, y = 0;
+        std::vector<std::int32_t> xy;
+        std::vector<std::uint8_t> types;
+    };
+    void DrawTitle(const std::wstring& text, float height);
+    // Where Print of a row of that height would leave picBody's position.
+    void PassOver(float height);
+    TitlePath titlePath_;
+
     static std::wstring LabelName(const themes::LabelDesign& label) { return label.name != nullptr ? label.name : L""; }
     void ApplyDesign(const FaceLayout& layout);
     void ApplyLabel(forms::Label& label, const themes::LabelDesign& design, forms::PixelRect rect);

@@ -26,9 +26,70 @@ forms::Handle Face::LogoSource(ScrollZone zone) {
     return picLogo(0).hDC();  // the dark copy
 }
 
+const Face::MeasuredRow& Face::Measure(int row, const std::wstring& text) {
+    if (measuredRows_.size() <= static_cast<size_t>(row)) measuredRows_.resize(static_cast<size_t>(row) + 1);
+    MeasuredRow& measured = measuredRows_[static_cast<size_t>(row)];
+    const double points = picBody.FontSize();
+    if (measured.points != points || measured.text != text) {
+        // Measured first and kept after: a failing measure keeps nothing.
+        const double width = picBody.TextWidth(text);
+        const double height = picBody.TextHeight(text);
+        measured = {text, points, width, height};
+    }
+    return measured;
+}
+
+void Face::PassOver(float height) {
+    picBody.SetCurrentY(picBody.CurrentY() + height);
+    picBody.SetCurrentX(0);
+}
+
+void Face::DrawTitle(const std::wstring& text, float height) {
+    using forms::Skip;
+    const std::int32_t x = forms::CLng(picBody.CurrentX());
+    const std::int32_t y = forms::CLng(picBody.CurrentY());
+    TitlePath& kept = titlePath_;
+    // Kept and moved only while the title's top is on picBody, at 0 or
+    // below: letters turned into a path higher up round their negative
+    // coordinates otherwise than the kept path moved there would, and the
+    // outline would differ by a pixel here and there.
+    const bool keepable = y >= 0;
+    const bool reuse = keepable && !kept.types.empty() && kept.text == text && kept.points == picBody.FontSize() && kept.x == x;
+    Skip([&] { api_.BeginPath(picBody.hDC()); });
+    if (reuse) {
+        Skip([&] {
+            std::vector<std::int32_t> moved = kept.xy;
+            for (size_t i = 1; i < moved.size(); i += 2) moved[i] += y - kept.y;
+            api_.PolyDraw(picBody.hDC(), moved.data(), kept.types.data(), static_cast<std::int32_t>(kept.types.size()));
+            PassOver(height);
+        });
+    } else {
+        Skip([&] { picBody.Print(text); });
+    }
+    Skip([&] { api_.EndPath(picBody.hDC()); });
+    if (!reuse && keepable) {
+        // Stroking flattens the path anyway; flattened here, it is kept as
+        // the lines that are stroked.
+        Skip([&] {
+            const forms::Handle dc = picBody.hDC();
+            api_.FlattenPath(dc);
+            const std::int32_t count = api_.GetPath(dc, nullptr, nullptr, 0);
+            if (count <= 0) return;
+            TitlePath made{text, picBody.FontSize(), x, y, std::vector<std::int32_t>(2 * static_cast<size_t>(count)),
+                           std::vector<std::uint8_t>(static_cast<size_t>(count))};
+            if (api_.GetPath(dc, made.xy.data(), made.types.data(), count) == count) kept = std::move(made);
+        });
+    }
+    Skip([&] { api_.StrokePath(picBody.hDC()); });
+}
+
 void Face::Timer2_Timer() {
     using forms::Skip;
-    Skip([&] { api_.BitBlt(picBody.hDC(), 0, 0, bodyWidth, bodyHeight, memDC[0], 0, 0, forms::kSrcCopy); });
+    // A hidden face's frames never reach the screen, so it draws nothing; its
+    // text moves on and picBody's position, size and colour follow the rows
+    // as on a shown face, and the tick after it is shown draws a whole frame.
+    const bool shown = Visible();
+    if (shown) Skip([&] { api_.BitBlt(picBody.hDC(), 0, 0, bodyWidth, bodyHeight, memDC[0], 0, 0, forms::kSrcCopy); });
     float rowOffset = 0;
     double red = 0, green = 0, blue = 0;
     double logoW = 0, logoH = 0, logoX = 0, logoY = 0;
@@ -37,8 +98,11 @@ void Face::Timer2_Timer() {
 
     for (int row = 0; row <= lastRow; ++row) {
         const std::wstring& text = aboutLines[row][0];
-        Skip([&] { picBody.SetFontSize(forms::CInt(aboutLines[row][1])); });
-        Skip([&] { picBody.SetCurrentX(static_cast<float>(bodyWidth / 2.0 - picBody.TextWidth(text) / 2.0)); });
+        const std::wstring& size = aboutLines[row][1];
+        // An empty size cannot be converted and the size in force stays; it
+        // is several rows of every tick, so it is not left to fail.
+        if (!size.empty()) Skip([&] { picBody.SetFontSize(forms::CInt(size)); });
+        Skip([&] { picBody.SetCurrentX(static_cast<float>(bodyWidth / 2.0 - Measure(row, text).width / 2.0)); });
         Skip([&] { picBody.SetCurrentY(static_cast<float>(scrollTop + static_cast<double>(rowOffset))); });
         Skip([&] { logoW = picLogo(0).ScaleWidth(); });
         Skip([&] { logoH = picLogo(0).ScaleHeight(); });
@@ -48,11 +112,13 @@ void Face::Timer2_Timer() {
         if (row == 1) {
             // The logo comes from the zone of the row's top; the row's own
             // colour below is judged after the row has made room for it.
-            Skip([&] {
-                forms::Handle source = LogoSource(limits.ZoneOf(picBody.CurrentY()));
-                api_.BitBlt(picBody.hDC(), forms::CLng(logoX), forms::CLng(logoY), forms::CLng(logoW), forms::CLng(logoH), source, 0, 0,
-                            forms::kSrcCopy);
-            });
+            if (shown) {
+                Skip([&] {
+                    forms::Handle source = LogoSource(limits.ZoneOf(picBody.CurrentY()));
+                    api_.BitBlt(picBody.hDC(), forms::CLng(logoX), forms::CLng(logoY), forms::CLng(logoW), forms::CLng(logoH), source, 0,
+                                0, forms::kSrcCopy);
+                });
+            }
             Skip([&] { rowOffset = rowOffset + static_cast<float>(picLogo(0).ScaleHeight()) + 20.0f; });
             Skip([&] { picBody.SetCurrentY(static_cast<float>(scrollTop + static_cast<double>(rowOffset))); });
         }
@@ -84,7 +150,7 @@ void Face::Timer2_Timer() {
         }
         bool restart = false;
         if (zone == ScrollZone::Top) {
-            Skip([&] { restart = row == lastRow && top < picBody.TextHeight(text); });
+            Skip([&] { restart = row == lastRow && top < Measure(row, text).height; });
         }
         if (restart) {
             // One more than the start, which the step below takes back.
@@ -92,19 +158,30 @@ void Face::Timer2_Timer() {
             break;
         }
 
-        Skip([&] { rowOffset = rowOffset + static_cast<float>(picBody.TextHeight(text) + lineGap); });
+        Skip([&] { rowOffset = rowOffset + static_cast<float>(Measure(row, text).height + lineGap); });
         if (red > 255) red = 255;
         if (green > 255) green = 255;
         if (blue > 255) blue = 255;
         // A negative channel (a row far below the bottom edge) fails, and the
-        // row keeps the colour of the row before.
-        Skip([&] { picBody.SetForeColor(forms::RGB(red, green, blue)); });
-        if (row == 0) {
+        // row keeps the colour of the row before; asked first, as most rows
+        // of a pass's first ticks are such rows.
+        if (forms::RGBAccepts(red, green, blue)) Skip([&] { picBody.SetForeColor(forms::RGB(red, green, blue)); });
+
+        // A row lies within its own height and what its letters overhang;
+        // one row height of margin each side keeps every row whose pixels
+        // can reach the frame.
+        bool seen = shown;
+        Skip([&] {
+            const double height = Measure(row, text).height;
+            seen = shown && top - height < bodyHeight && top + 2 * height > 0;
+        });
+        if (!seen) {
+            Skip([&] { PassOver(static_cast<float>(Measure(row, text).height)); });
+        } else if (row == 0) {
             // The title: its letters become a path and only their outline is drawn.
-            Skip([&] { api_.BeginPath(picBody.hDC()); });
-            Skip([&] { picBody.Print(text); });
-            Skip([&] { api_.EndPath(picBody.hDC()); });
-            Skip([&] { api_.StrokePath(picBody.hDC()); });
+            float height = 0;
+            Skip([&] { height = static_cast<float>(Measure(row, text).height); });
+            DrawTitle(text, height);
         } else {
             Skip([&] { picBody.Print(text); });
         }
@@ -112,6 +189,7 @@ void Face::Timer2_Timer() {
     }
 
     Skip([&] { scrollTop = scrollTop - 1; });
+    if (!shown) return;
     Skip([&] {
         const double offX = (ScaleWidth() - bodyWidth) / 2;
         const double offY = (ScaleHeight() - bodyHeight) / 2;

@@ -90,6 +90,15 @@ double CDbl(std::wstring_view text) {
     return value;
 }
 
+bool RGBAccepts(double red, double green, double blue) {
+    auto accepts = [](double v) {
+        if (std::isnan(v)) return false;
+        double rounded = RoundHalfEven(v);
+        return rounded >= 0 && rounded <= std::numeric_limits<std::int16_t>::max();
+    };
+    return accepts(red) && accepts(green) && accepts(blue);
+}
+
 Colour RGB(double red, double green, double blue) {
     auto channel = [](double v) -> Colour {
         std::int16_t c = CInt(v);

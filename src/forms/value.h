@@ -64,6 +64,9 @@ inline std::int16_t CInt(std::wstring_view text) { return CInt(CDbl(text)); }
 // a channel above 255 counts as 255 and a negative one fails.
 // (The parentheses keep the Windows headers' RGB macro off the name.)
 Colour(RGB)(double red, double green, double blue);
+// Whether RGB takes these channels, asked without the cost of a failure, for
+// a caller that meets the failing case on many calls.
+bool RGBAccepts(double red, double green, double blue);
 
 // Decimal text of a whole number, as the run-time writes it: no sign for
 // positive values, no leading blank, no leading zeros.

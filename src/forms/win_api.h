@@ -31,6 +31,11 @@ public:
     virtual std::int32_t BeginPath(Handle dc) = 0;
     virtual std::int32_t EndPath(Handle dc) = 0;
     virtual std::int32_t StrokePath(Handle dc) = 0;
+    virtual std::int32_t FlattenPath(Handle dc) = 0;
+    // The closed path of dc: count points as x, y pairs and their point
+    // types; with count 0, the number of points it has.
+    virtual std::int32_t GetPath(Handle dc, std::int32_t* xy, std::uint8_t* types, std::int32_t count) = 0;
+    virtual std::int32_t PolyDraw(Handle dc, const std::int32_t* xy, const std::uint8_t* types, std::int32_t count) = 0;
     virtual std::int32_t MoveToEx(Handle dc, std::int32_t x, std::int32_t y) = 0;
     virtual std::int32_t LineTo(Handle dc, std::int32_t x, std::int32_t y) = 0;
 

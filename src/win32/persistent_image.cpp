@@ -29,6 +29,7 @@ void PersistentImage::Make(HWND box, const forms::ControlSpec& spec, HFONT font)
     FillWith(dc, all, spec.backColour);
     ::SetBkMode(dc, TRANSPARENT);
     fontIn_.emplace(dc, font);
+    font_ = font;
     // The pen follows ForeColor, as lines drawn on the box expect.
     penIn_.emplace(dc, ::GetStockObject(DC_PEN));
     SetForeColour(ToColorRef(spec.foreColour));
@@ -57,7 +58,11 @@ void PersistentImage::Reset(forms::OleColour backColour, const forms::Picture& p
     DrawPicture(dc_.Get(), picture, 0, 0);
 }
 
-void PersistentImage::SetFont(HFONT font) { fontIn_->Replace(font); }
+void PersistentImage::SetFont(HFONT font) {
+    if (font == font_) return;
+    fontIn_->Replace(font);
+    font_ = font;
+}
 
 void PersistentImage::SetForeColour(COLORREF colour) {
     ::SetTextColor(dc_.Get(), colour);

@@ -30,7 +30,7 @@ public:
 
     // Back colour all over, then the picture at the top left.
     void Reset(forms::OleColour backColour, const forms::Picture& picture);
-    void SetFont(HFONT font);
+    void SetFont(HFONT font);  // selects it only when another is in force
     void SetForeColour(COLORREF colour);
     // A bitmap of the image as it stands, independent of later drawing.
     forms::Picture Copy() const;
@@ -43,6 +43,7 @@ private:
     std::optional<Selection> bitmapIn_;
     std::optional<Selection> fontIn_;
     std::optional<Selection> penIn_;
+    HFONT font_ = nullptr;
     SIZE size_{};
 };
 

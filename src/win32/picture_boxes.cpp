@@ -17,7 +17,18 @@ void Win32WindowSystem::SetPicture(forms::Handle control, const forms::Picture& 
     Redraw(record);
 }
 
-forms::Handle Win32WindowSystem::ImageDC(forms::Handle box) { return ToHandle(Lookup(box).image.DC()); }
+forms::Handle Win32WindowSystem::ImageDC(forms::Handle box) {
+    Record& record = Lookup(box);
+    return ToHandle(record.image.Exists() ? TextDC(record) : nullptr);
+}
+
+HDC Win32WindowSystem::TextDC(Record& box) {
+    if (!box.imageFontCurrent && box.image.Exists()) {
+        box.image.SetFont(fonts_.For(box.spec.font));
+        box.imageFontCurrent = true;
+    }
+    return box.image.DC();
+}
 
 forms::Picture Win32WindowSystem::CopyImage(forms::Handle box) { return Lookup(box).image.Copy(); }
 
@@ -51,18 +62,18 @@ void Win32WindowSystem::SetFont(forms::Handle box, const forms::FontSpec& font) 
     // The scroller sets a size for most rows, mostly the one in force.
     if (record.spec.font == font) return;
     record.spec.font = font;
-    if (record.image.Exists()) record.image.SetFont(fonts_.For(font));
+    record.imageFontCurrent = false;
 }
 
 forms::PixelSize Win32WindowSystem::MeasureText(forms::Handle box, const std::wstring& text) {
     SIZE size{};
-    ::GetTextExtentPoint32W(Lookup(box).image.DC(), text.c_str(), static_cast<int>(text.size()), &size);
+    ::GetTextExtentPoint32W(TextDC(Lookup(box)), text.c_str(), static_cast<int>(text.size()), &size);
     return {size.cx, size.cy};
 }
 
 void Win32WindowSystem::PrintText(forms::Handle box, int x, int y, const std::wstring& text) {
     Record& record = Lookup(box);
-    ::TextOutW(record.image.DC(), x, y, text.c_str(), static_cast<int>(text.size()));
+    ::TextOutW(TextDC(record), x, y, text.c_str(), static_cast<int>(text.size()));
     Changed(record);
 }
 

@@ -34,6 +34,11 @@ struct Record {
     bool sized = false;        // a form's client area has been fitted
     std::vector<Record*> windowless;  // painted by this window, in design order
     PersistentImage image;            // a picture box's; empty for everything else
+    // Whether the image's font is spec.font. It follows only when text is
+    // measured or drawn, or the image's device context is handed out: the
+    // scroller sets a size for every row of a tick, and most rows are
+    // neither measured nor drawn.
+    bool imageFontCurrent = true;
 };
 
 inline forms::Handle ToHandle(const void* p) { return reinterpret_cast<forms::Handle>(p); }

@@ -68,6 +68,19 @@ std::int32_t Win32Api::EndPath(forms::Handle dc) { return ::EndPath(As<HDC>(dc))
 
 std::int32_t Win32Api::StrokePath(forms::Handle dc) { return ::StrokePath(As<HDC>(dc)); }
 
+std::int32_t Win32Api::FlattenPath(forms::Handle dc) { return ::FlattenPath(As<HDC>(dc)); }
+
+// A point is two 32-bit coordinates on every Windows.
+static_assert(sizeof(POINT) == 2 * sizeof(std::int32_t));
+
+std::int32_t Win32Api::GetPath(forms::Handle dc, std::int32_t* xy, std::uint8_t* types, std::int32_t count) {
+    return ::GetPath(As<HDC>(dc), reinterpret_cast<POINT*>(xy), types, count);
+}
+
+std::int32_t Win32Api::PolyDraw(forms::Handle dc, const std::int32_t* xy, const std::uint8_t* types, std::int32_t count) {
+    return ::PolyDraw(As<HDC>(dc), reinterpret_cast<const POINT*>(xy), types, count);
+}
+
 std::int32_t Win32Api::MoveToEx(forms::Handle dc, std::int32_t x, std::int32_t y) { return ::MoveToEx(As<HDC>(dc), x, y, nullptr); }
 
 std::int32_t Win32Api::LineTo(forms::Handle dc, std::int32_t x, std::int32_t y) { return ::LineTo(As<HDC>(dc), x, y); }

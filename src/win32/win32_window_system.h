@@ -25,7 +25,7 @@
 
 namespace tint::win32 {
 
-class Win32WindowSystem final : public forms::WindowSystem {
+class Win32WindowSystem : public forms::WindowSystem {
 public:
     explicit Win32WindowSystem(HINSTANCE instance);
     ~Win32WindowSystem() override;
@@ -97,6 +97,8 @@ private:
 
     // picture boxes (picture_boxes.cpp)
     void Changed(Record& box, const RECT* area = nullptr);
+    // The image's device context with the box's font in force.
+    HDC TextDC(Record& box);
 
     // focus and keyboard (focus.cpp)
     std::vector<Record*> TabOrder(HWND form);

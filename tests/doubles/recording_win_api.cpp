@@ -2,6 +2,7 @@
 
 #include "doubles/fake_window_system.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <utility>
 
@@ -92,6 +93,29 @@ std::int32_t RecordingWinApi::EndPath(forms::Handle dc) {
 
 std::int32_t RecordingWinApi::StrokePath(forms::Handle dc) {
     Record("StrokePath " + S(dc));
+    return 1;
+}
+
+std::int32_t RecordingWinApi::FlattenPath(forms::Handle dc) {
+    Record("FlattenPath " + S(dc));
+    return 1;
+}
+
+std::int32_t RecordingWinApi::GetPath(forms::Handle dc, std::int32_t* xy, std::uint8_t* types, std::int32_t count) {
+    Record("GetPath " + S(dc) + " " + S(count));
+    if (count == 0) return 2;
+    if (count < 2) return -1;
+    const std::int32_t points[] = {10, 20, 30, 40};
+    std::copy(points, points + 4, xy);
+    types[0] = 6;  // PT_MOVETO
+    types[1] = 2;  // PT_LINETO
+    return 2;
+}
+
+std::int32_t RecordingWinApi::PolyDraw(forms::Handle dc, const std::int32_t* xy, const std::uint8_t* types, std::int32_t count) {
+    std::string call = "PolyDraw " + S(dc);
+    for (std::int32_t i = 0; i < count; ++i) call += " " + S(xy[2 * i]) + "," + S(xy[2 * i + 1]) + ":" + S(types[i]);
+    Record(call);
     return 1;
 }
 

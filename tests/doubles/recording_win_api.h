@@ -34,6 +34,10 @@ public:
     std::int32_t BeginPath(forms::Handle dc) override;
     std::int32_t EndPath(forms::Handle dc) override;
     std::int32_t StrokePath(forms::Handle dc) override;
+    std::int32_t FlattenPath(forms::Handle dc) override;
+    // A path of two points: a move to 10, 20 and a line to 30, 40.
+    std::int32_t GetPath(forms::Handle dc, std::int32_t* xy, std::uint8_t* types, std::int32_t count) override;
+    std::int32_t PolyDraw(forms::Handle dc, const std::int32_t* xy, const std::uint8_t* types, std::int32_t count) override;
     std::int32_t MoveToEx(forms::Handle dc, std::int32_t x, std::int32_t y) override;
     std::int32_t LineTo(forms::Handle dc, std::int32_t x, std::int32_t y) override;
     std::int32_t sndPlaySoundW(const std::wstring* name, std::uint32_t flags) override;

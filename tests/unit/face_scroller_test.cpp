@@ -20,14 +20,16 @@ using themes::FaceId;
 struct Printed {
     int x, y;
     double points;
+    std::string text;
 };
 
 class Scroller : public ::testing::Test, protected TestProgram {
 protected:
 
+    // A face on show: a hidden face draws no frames.
     Face& Loaded(FaceId id = FaceId::Startup) {
         Face& face = program.Get(id);
-        face.Load();
+        face.Show();
         return face;
     }
 
@@ -45,6 +47,7 @@ protected:
             std::istringstream in(line.substr(10));
             Printed p{};
             in >> p.x >> p.y >> p.points;
+            std::getline(in >> std::ws, p.text);
             out.push_back(p);
         }
         return out;
@@ -102,28 +105,50 @@ TEST_F(Scroller, FirstTickShowsTheBackgroundAloneAndCopiesTheFrameCentred) {
     }
 }
 
-TEST_F(Scroller, TitleRisesInTheBottomZonesGreyAndIsOutlined) {
+TEST_F(Scroller, TitleRisesInTheBottomZonesGreyAndIsOutlinedFromItsLettersOnce) {
     Face& face = Loaded();
+    auto titleCalls = [&] {
+        std::vector<std::string> out;
+        for (const std::string& c : api.calls) {
+            if (c.find("Path ") != std::string::npos || c.rfind("PolyDraw", 0) == 0) out.push_back(c);
+        }
+        return out;
+    };
+    const std::string dc = BodyDC(face);
     face.scrollTop = face.bodyHeight - 1;
     Tick(face);
     ASSERT_FALSE(ForeColours().empty());
     EXPECT_EQ(ForeColours().front(), forms::RGB(83, 83, 83));
-    std::vector<std::string> titleCalls;
-    for (const std::string& c : api.calls) {
-        if (c.rfind("BeginPath", 0) == 0 || c.rfind("EndPath", 0) == 0 || c.rfind("StrokePath", 0) == 0) titleCalls.push_back(c);
-    }
-    EXPECT_EQ(titleCalls, (std::vector<std::string>{"BeginPath " + BodyDC(face), "EndPath " + BodyDC(face), "StrokePath " + BodyDC(face)}));
+    // The letters' outline is made, flattened into lines and kept.
+    EXPECT_EQ(titleCalls(), (std::vector<std::string>{"BeginPath " + dc, "EndPath " + dc, "FlattenPath " + dc, "GetPath " + dc + " 0",
+                                                      "GetPath " + dc + " 2", "StrokePath " + dc}));
+    EXPECT_EQ(Prints().front().text, tint::testing::Narrow(face.aboutLines[0][0]));
 
     face.scrollTop = face.bodyHeight - 59;  // 175/3 pixels and more above the edge: white
     Tick(face);
     EXPECT_EQ(ForeColours().front(), forms::RGB(255, 255, 255));
+    // The kept outline, moved up the 58 pixels the title has risen.
+    EXPECT_EQ(titleCalls(), (std::vector<std::string>{"BeginPath " + dc, "PolyDraw " + dc + " 10,-38:6 30,-18:2", "EndPath " + dc,
+                                                      "StrokePath " + dc}));
+    EXPECT_EQ(face.picBody.CurrentX(), 0);
+
+    face.scrollTop = -5;  // reaching above the top edge: from its letters, not kept
+    Tick(face);
+    EXPECT_EQ(titleCalls(), (std::vector<std::string>{"BeginPath " + dc, "EndPath " + dc, "StrokePath " + dc}));
 }
 
-TEST_F(Scroller, RowsFarBelowTheEdgeKeepTheColourOfTheRowBefore) {
+TEST_F(Scroller, RowsFarBelowTheEdgeKeepTheColourOfTheRowBeforeAndAreNotDrawn) {
     Face& face = Loaded();
     Tick(face);  // row 0 at the bottom edge: grey 80; every later row lies 46 and more below
     EXPECT_EQ(ForeColours(), (std::vector<forms::Colour>{forms::RGB(80, 80, 80)}));
-    EXPECT_EQ(Prints().size(), face.aboutLines.size());
+    EXPECT_EQ(Prints().size(), 1u);
+    // The rows not drawn leave the position where drawing them would have.
+    const float unseenY = face.picBody.CurrentY();
+    face.scrollTop = face.bodyHeight;
+    face.bodyHeight = 5000;
+    Tick(face);
+    EXPECT_EQ(Prints().size() + api.CallsStartingWith("PolyDraw").size(), face.aboutLines.size());  // the title from its kept outline
+    EXPECT_EQ(face.picBody.CurrentY(), unseenY);
 }
 
 TEST_F(Scroller, LogoComesFromTheZoneOfTheRowTopAndTheRowColourFromBelowTheLogo) {
@@ -156,6 +181,8 @@ TEST_F(Scroller, LogoComesFromTheZoneOfTheRowTopAndTheRowColourFromBelowTheLogo)
 
 TEST_F(Scroller, EmptySizeCellKeepsTheSizeInForce) {
     Face& face = Loaded();
+    face.bodyHeight = 5000;  // room for every row at once
+    face.scrollTop = 0;
     Tick(face);
     auto prints = Prints();
     ASSERT_EQ(prints.size(), 30u);
@@ -181,11 +208,12 @@ TEST_F(Scroller, RestartFiresOnTheLastRowAndLeavesTheStart) {
     }
     ASSERT_LT(ticks, 5000);
     EXPECT_EQ(face.scrollTop, face.scrollStart);
-    EXPECT_EQ(Prints().size(), face.aboutLines.size() - 1);  // the last row is not drawn
+    for (const Printed& p : Prints()) EXPECT_NE(p.text, tint::testing::Narrow(face.aboutLines.back()[0]));  // the last row is not drawn
     EXPECT_LT(before, 0);                                     // the text had left the top
     Tick(face);
     EXPECT_EQ(face.scrollTop, face.scrollStart - 1);
-    EXPECT_EQ(Prints().front().y, face.scrollStart);
+    // The title back where its outline was first made, on the first tick.
+    EXPECT_EQ(api.CallsStartingWith("PolyDraw"), (std::vector<std::string>{"PolyDraw " + BodyDC(face) + " 10,20:6 30,40:2"}));
 }
 
 TEST_F(Scroller, StopRequestedDrawsBackgroundAndTitleOnlyYetMovesAndCopies) {
@@ -196,6 +224,20 @@ TEST_F(Scroller, StopRequestedDrawsBackgroundAndTitleOnlyYetMovesAndCopies) {
     EXPECT_EQ(Prints().size(), 1u);
     EXPECT_EQ(api.CallsStartingWith("BitBlt").size(), 2u);  // background and frame: no logo row
     EXPECT_EQ(face.scrollTop, 99);
+}
+
+TEST_F(Scroller, HiddenFaceMovesItsTextUnseenAndShowsAWholeFrameOnceShown) {
+    Face& face = Loaded();
+    face.Hide();
+    face.scrollTop = 100;
+    Tick(face);
+    EXPECT_TRUE(api.CallsStartingWith("BitBlt").empty());
+    EXPECT_TRUE(Prints().empty());
+    EXPECT_EQ(face.scrollTop, 99);
+    face.Show();
+    Tick(face);
+    EXPECT_EQ(api.CallsStartingWith("BitBlt").size(), 3u);  // background, logo, frame
+    EXPECT_EQ(Prints().front().y, 99);
 }
 
 TEST_F(Scroller, UpperZoneKeepsTheTopZonesRedAndGreenWithRisingBlue) {

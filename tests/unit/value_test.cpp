@@ -61,6 +61,10 @@ TEST(ValueRules, RgbPacksClampsAboveAndFailsBelow) {
     EXPECT_EQ(ErrorOf([] { forms::RGB(-1, 0, 0); }), forms::kInvalidProcedureCall);
     EXPECT_EQ(ErrorOf([] { forms::RGB(0, 0, -1); }), forms::kInvalidProcedureCall);
     EXPECT_EQ(ErrorOf([] { forms::RGB(0, 40000, 0); }), forms::kOverflow);
+    // The question asked in advance agrees with the conversion at its edges.
+    EXPECT_TRUE(forms::RGBAccepts(-0.5, 300, 32767.4));
+    EXPECT_FALSE(forms::RGBAccepts(0, -0.51, 0));
+    EXPECT_FALSE(forms::RGBAccepts(0, 0, 32767.5));
 }
 
 TEST(ValueRules, BooleansAreSixteenBitsAndNotComplements) {

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The tick's cost on the real window system, and the GDI objects it holds:
 # tint_tickbench's figures, judged.
-. "$(dirname "$0")/lib.sh"
+. "$(dirname "$0")/../e2e/lib.sh"
 fresh_server
 if wine "$BUILD_DIR/tint_tickbench.exe" 10000 >"$BUILD_DIR/tickbench.txt" 2>/dev/null; then flat=yes; else flat=no; fi
 tr -d '\r' <"$BUILD_DIR/tickbench.txt" | sed 's/^/     /'

@@ -1,0 +1,200 @@
+// Keeps the scroller's frames as they were: every face of every build runs a
+// full pass of its about text on the real window system, and each frame, as
+// the tick built it in picBody and copied it onto the face, is hashed
+// together with the scroller's state after the tick. (The face's window is
+// not read back: the tool bar and status bar cover parts of the frame there,
+// and what they show depends on when they were last painted.) "record FILE" writes the hashes, "check FILE" compares
+// them with a recording, so a change meant only to make the tick cheaper shows
+// if it changed a single pixel or field.
+// Each face also spends a full pass hidden, its frames unseen, and is then
+// shown again: the frames after that must be the ones a face that was never
+// hidden shows at the same place of its text.
+// Usage: tint_frames record|check FILE   (the recording: tests/bench/frames.golden)
+#include "faces/face.h"
+#include "win32/win32_api.h"
+#include "win32/win32_window_system.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The about text carries today's date; a fixed one keeps the frames the same
+// from day to day.
+class FixedDateWindowSystem : public tint::win32::Win32WindowSystem {
+public:
+    using Win32WindowSystem::Win32WindowSystem;
+    std::wstring TodayAsText() override { return L"2026/5/1"; }
+};
+
+struct Build {
+    const char* name;
+    const tint::themes::ThemeTable& table;
+};
+
+// A frame, read back from the device context it was built in.
+class FrameReader {
+public:
+    FrameReader(int width, int height) : width_(width), height_(height) {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(info.bmiHeader);
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        dc_ = ::CreateCompatibleDC(nullptr);
+        bitmap_ = ::CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
+        ::SelectObject(dc_, bitmap_);
+    }
+    ~FrameReader() {
+        ::DeleteDC(dc_);
+        ::DeleteObject(bitmap_);
+    }
+    std::uint64_t Hash(HDC from, int x, int y, std::uint64_t state) {
+        ::BitBlt(dc_, 0, 0, width_, height_, from, x, y, SRCCOPY);
+        ::GdiFlush();
+        std::uint64_t h = 0xcbf29ce484222325ull ^ state;
+        for (std::size_t i = 0, n = static_cast<std::size_t>(width_) * height_; i < n; ++i) {
+            h = (h ^ (bits_[i] & 0x00FFFFFFu)) * 0x100000001b3ull;
+        }
+        return h;
+    }
+
+private:
+    int width_, height_;
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    std::uint32_t* bits_ = nullptr;
+};
+
+std::uint64_t Mix(std::uint64_t h, double v) {
+    std::uint64_t bits;
+    std::memcpy(&bits, &v, sizeof bits);
+    return (h ^ bits) * 0x100000001b3ull;
+}
+
+std::uint64_t Finish(std::uint64_t h) {
+    h ^= h >> 33;
+    h *= 0xff51afd7ed558ccdull;
+    h ^= h >> 33;
+    h *= 0xc4ceb9fe1a85ec53ull;
+    return h ^ (h >> 33);
+}
+
+// One tick, and what it leaves: the fields always, and the frame when the
+// face is shown.
+std::uint64_t Tick(tint::faces::Face& face, FrameReader& reader) {
+    face.Timer2_Timer();
+    std::uint64_t state = 0;
+    state = Mix(state, face.scrollTop);
+    state = Mix(state, face.picBody.ForeColor());
+    state = Mix(state, face.picBody.FontSize());
+    state = Mix(state, face.picBody.CurrentX());
+    state = Mix(state, face.picBody.CurrentY());
+    if (!face.Visible()) return Finish(state);
+    return Finish(reader.Hash(reinterpret_cast<HDC>(face.picBody.hDC()), 0, 0, state));
+}
+
+// A face's ticks, one line a tick shown: a full pass, on past the restart;
+// then a full pass hidden, again past the restart, in one line; then shown
+// for a while.
+std::vector<std::string> Run(tint::faces::Face& face) {
+    FrameReader reader(face.bodyWidth, face.bodyHeight);
+    std::vector<std::string> lines;
+    std::uint64_t hidden = 0;
+    int hiddenTicks = 0;
+    auto tick = [&] {
+        const std::uint64_t h = Tick(face, reader);
+        char line[40];
+        if (face.Visible()) {
+            std::snprintf(line, sizeof line, "%08llx", static_cast<unsigned long long>(h >> 32));
+            lines.push_back(line);
+        } else {
+            hidden = Mix(hidden, static_cast<double>(h >> 11));
+            ++hiddenTicks;
+        }
+    };
+    auto pass = [&] {
+        for (int ticks = 0; ticks < 100000; ++ticks) {
+            const std::int32_t before = face.scrollTop;
+            tick();
+            if (face.scrollTop > before) break;
+        }
+        for (int i = 0; i < 3; ++i) tick();
+    };
+    pass();
+    face.Hide();
+    pass();
+    char line[64];
+    std::snprintf(line, sizeof line, "hidden %d ticks %016llx", hiddenTicks, static_cast<unsigned long long>(hidden));
+    lines.push_back(line);
+    face.Show();
+    for (int i = 0; i < 50; ++i) tick();
+    return lines;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3 || (std::strcmp(argv[1], "record") != 0 && std::strcmp(argv[1], "check") != 0)) {
+        std::fprintf(stderr, "usage: tint_frames record|check FILE\n");
+        return 2;
+    }
+    const bool record = std::strcmp(argv[1], "record") == 0;
+    const Build builds[] = {{"peach", tint::themes::kPeach},
+                            {"postgreen", tint::themes::kPostGreen},
+                            {"seablue", tint::themes::kSeaBlue},
+                            {"armygreen", tint::themes::kArmyGreen},
+                            {"pinkrose", tint::themes::kPinkRose}};
+    const char* faceNames[] = {"frmFancyfrm", "frmFancyfrm1", "frmFancyfrm2"};
+    std::vector<std::string> got;
+    FixedDateWindowSystem system(::GetModuleHandleW(nullptr));
+    tint::win32::Win32Api api;
+    for (const Build& build : builds) {
+        // Each build's program lives to the end of the run, as its windows do.
+        auto* app = new forms::Application(system, tint::faces::kProgramTitle);
+        auto* program = new tint::faces::Program(*app, api, build.table);
+        tint::faces::Face* faces[] = {&program->frmFancyfrm(), &program->frmFancyfrm1(), &program->frmFancyfrm2()};
+        for (tint::faces::Face* face : faces) face->Load();
+        for (int i = 0; i < 3; ++i) {
+            // The face alone on show; the timers stay off and the ticks are called here.
+            faces[i]->Show();
+            got.push_back(std::string(build.name) + " " + faceNames[i]);
+            for (std::string& line : Run(*faces[i])) got.push_back(std::move(line));
+            faces[i]->Hide();
+        }
+    }
+    if (record) {
+        std::ofstream out(argv[2], std::ios::binary);
+        for (const std::string& line : got) out << line << '\n';
+        std::printf("frames: %zu lines recorded\n", got.size());
+        return out ? 0 : 1;
+    }
+    std::ifstream in(argv[2], std::ios::binary);
+    std::vector<std::string> want;
+    for (std::string line; std::getline(in, line);) want.push_back(line);
+    std::string where;
+    int tick = 0;
+    int differing = 0;
+    for (std::size_t i = 0; i < std::max(got.size(), want.size()); ++i) {
+        const std::string g = i < got.size() ? got[i] : "(none)";
+        const std::string w = i < want.size() ? want[i] : "(none)";
+        if (g.find(" frm") != std::string::npos) {
+            where = g;
+            tick = 0;
+        } else {
+            ++tick;
+        }
+        if (g == w) continue;
+        if (++differing <= 10) {
+            std::printf("frames: %s, line %zu (shown tick %d): expected '%s', got '%s'\n", where.c_str(), i + 1, tick, w.c_str(), g.c_str());
+        }
+    }
+    std::printf("frames: %zu lines, %d differ\n", got.size(), differing);
+    return differing == 0 ? 0 : 1;
+}
