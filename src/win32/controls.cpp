@@ -129,6 +129,13 @@ void Win32WindowSystem::SetEnabled(forms::Handle control, bool enabled) {
 
 void Win32WindowSystem::SetCaption(forms::Handle control, const std::wstring& text) {
     Record& record = Lookup(control);
+    // A label's container paints it: the same text again, or any text while
+    // it is hidden, needs no paint (the clock sets its label every tick).
+    const bool windowless = record.hwnd == nullptr && record.spec.kind == forms::ControlKind::Label;
+    if (windowless && (record.spec.caption == text || !record.spec.visible)) {
+        record.spec.caption = text;
+        return;
+    }
     record.spec.caption = text;
     if (record.spec.kind == forms::ControlKind::MenuItem) {
         ::ModifyMenuW(record.menu, static_cast<UINT>(record.spec.id), MF_BYCOMMAND | MF_STRING, static_cast<UINT_PTR>(record.spec.id),
