@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds everything and runs all tests with CTest: the native unit tests, then
 # the Windows build's tests under Wine (the in-process tests of the real
-# window system, the end-to-end scenarios of the five programs, the tick's
-# benchmark).
+# window system, the end-to-end scenarios of the five programs, and the
+# benchmarks: the tick beside its floor, the frames against their recording,
+# the running program's CPU share).
 set -u
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/tools/build.sh" || exit 1

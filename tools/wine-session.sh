@@ -35,8 +35,9 @@ start)
     # A session of its own: what an earlier run left is not ours to keep.
     wineserver -k 2>/dev/null
     wineserver -w 2>/dev/null
-    # A server that stays between the tests, which would otherwise each wait
-    # for a new one to start.
+    # A server that stays between the Windows-side tests, which would
+    # otherwise each meet one that is about to end; the scenarios start
+    # servers of their own.
     wineserver -p >/dev/null 2>&1
     printf 'export DISPLAY=%q\nTINT_XVFB_PID=%q\n' "$DISPLAY" "${TINT_XVFB_PID:-}" >"$session"
     echo "display $DISPLAY, prefix $WINEPREFIX"

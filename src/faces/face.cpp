@@ -40,9 +40,10 @@ Face::Face(Program& program, FaceId id, const FaceLayout& layout)
       api_(program.Api()) {
     ApplyDesign(layout);
     ApplyThemeRects();
-    // The other faces' designs put picBody right after Option1, and the third
-    // face's tool bar starts with cmdMusic, which then lies over cmdExit in
-    // the pixel column they share.
+    // Each face stacks its controls in its own design's order, which decides
+    // what lies on top where controls overlap: the other faces put picBody
+    // right after Option1, and the third face's tool bar starts with
+    // cmdMusic, so that it lies over cmdExit in the column they share.
     if (id != FaceId::Startup) PlaceAfter(picBody, Option1);
     if (id == FaceId::Third) PlaceAfter(cmdMusic, picToolBar);
 

@@ -28,7 +28,9 @@ bool IsPushButton(const Record& record) {
     return record.spec.kind == forms::ControlKind::CommandButton || record.spec.kind == forms::ControlKind::GraphicalButton;
 }
 
-// Input that only a user in front of a visible window can give.
+// Input that only a user in front of a visible window can give: keys, the
+// mouse, clicks, and commands and system commands posted from outside (the
+// program posts none of its own).
 bool IsUserInput(UINT message) {
     return (message >= WM_KEYFIRST && message <= WM_KEYLAST) || (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
            message == BM_CLICK || message == WM_COMMAND || message == WM_SYSCOMMAND;
@@ -38,7 +40,7 @@ bool IsUserInput(UINT message) {
 
 std::vector<Record*> Win32WindowSystem::TabOrder(HWND form) {
     // The design's tab order, not the stacking order that Windows would walk:
-    // the two differ (cmdExit lies over cmdClock but comes after it).
+    // the designs order the two differently.
     std::vector<Record*> order;
     for (const auto& [handle, record] : records_) {
         if (!record->isForm && TakesFocus(*record) && ::GetAncestor(record->hwnd, GA_ROOT) == form) order.push_back(record.get());
@@ -61,7 +63,8 @@ void Win32WindowSystem::FocusOnActivation(Record& form) {
     Record* control = target != nullptr && ::IsChild(form.hwnd, target) ? RecordOf(target) : nullptr;
     if (control == nullptr || !TakesFocus(*control)) {
         std::vector<Record*> order = TabOrder(form.hwnd);
-        target = order.empty() ? form.hwnd : order.front()->hwnd;
+        if (order.empty()) return;
+        target = order.front()->hwnd;
     }
     FocusControl(form.hwnd, target);
 }
@@ -97,6 +100,8 @@ bool Win32WindowSystem::HandleKey(const MSG& msg) {
     Record* focused = focus != nullptr ? RecordOf(focus) : nullptr;
     if (focused == nullptr || focused->isForm) return false;
     if (msg.wParam == VK_RETURN && IsPushButton(*focused)) {
+        // One press, one click: a held key's repeats press nothing more.
+        if ((msg.lParam & (1L << 30)) != 0) return true;
         ::SendMessageW(::GetParent(focus), WM_COMMAND, MAKEWPARAM(focused->spec.id, BN_CLICKED), reinterpret_cast<LPARAM>(focus));
         return true;
     }

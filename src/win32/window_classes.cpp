@@ -73,7 +73,10 @@ LRESULT Win32WindowSystem::HandleMessage(Record& record, HWND hwnd, UINT msg, WP
             // go to the form that owns them.
             if (lp == 0 || HIWORD(wp) == BN_CLICKED) {
                 Record* form = FormOf(hwnd);
-                if (form != nullptr && form->events != nullptr) form->events->OnCommand(LOWORD(wp));
+                // A hidden form's controls are out of the user's reach; a
+                // click sent to one past our message loop (a modal loop
+                // dispatches what is posted too) is not the user's.
+                if (form != nullptr && form->events != nullptr && ::IsWindowVisible(form->hwnd)) form->events->OnCommand(LOWORD(wp));
                 return 0;
             }
             break;
@@ -94,7 +97,13 @@ std::optional<LRESULT> Win32WindowSystem::HandleFormMessage(Record& form, HWND h
                 return std::nullopt;
             }
             form.events->OnActivated();
-            if (HIWORD(wp) == 0 && ::IsWindowVisible(hwnd)) FocusOnActivation(form);
+            // The default gives the form the focus, unless it is minimised,
+            // and WM_SETFOCUS passes it on.
+            return std::nullopt;
+        case WM_SETFOCUS:
+            // The form itself takes no keys: as in a dialog, the focus goes
+            // on to a control, after activation and after a restore alike.
+            if (::IsWindowVisible(hwnd)) FocusOnActivation(form);
             return 0;
         case WM_CLOSE: form.events->OnCloseRequest(0); return 0;
         case WM_QUERYENDSESSION: form.events->OnCloseRequest(2); return TRUE;

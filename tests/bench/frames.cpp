@@ -51,6 +51,8 @@ public:
         bitmap_ = ::CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
         ::SelectObject(dc_, bitmap_);
     }
+    FrameReader(const FrameReader&) = delete;
+    FrameReader& operator=(const FrameReader&) = delete;
     ~FrameReader() {
         ::DeleteDC(dc_);
         ::DeleteObject(bitmap_);

@@ -78,6 +78,9 @@ TEST_F(Focus, EnterSpaceAndArrowsActOnTheFocusedControl) {
     Handle option = Button(3, 13, 0, ControlKind::OptionButton);
     ShowAndPaint();
     Key(VK_RETURN);
+    // A held Enter repeats its key-down: still one click.
+    ::PostMessageW(::GetFocus(), WM_KEYDOWN, VK_RETURN, 1 | (1L << 30));
+    system_.DoEvents();
     Key(VK_TAB);
     ASSERT_EQ(Focused(), Window(graphical));
     Key(VK_SPACE);
@@ -129,6 +132,12 @@ TEST_F(Focus, FocusComesBackAndHiddenFormsTakeNoInput) {
     system_.ShowForm(form_, 0);
     system_.DoEvents();
     EXPECT_EQ(Focused(), Window(first)) << "shown again, at its first control";
+
+    // Sent straight to the button, as a modal loop would dispatch it, the
+    // click still commands nothing.
+    ::SendMessageW(Window(otherButtonHandle), BM_CLICK, 0, 0);
+    system_.DoEvents();
+    EXPECT_TRUE(otherEvents.commands.empty());
     system_.DestroyForm(other);
 }
 
