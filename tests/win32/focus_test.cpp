@@ -119,6 +119,11 @@ TEST_F(Focus, FocusComesBackAndHiddenFormsTakeNoInput) {
     ::SetActiveWindow(Window(form_));
     system_.DoEvents();
     EXPECT_EQ(Focused(), Window(second)) << "back where it was";
+    ::ShowWindow(Window(form_), SW_MINIMIZE);
+    system_.DoEvents();
+    ::ShowWindow(Window(form_), SW_RESTORE);
+    system_.DoEvents();
+    EXPECT_EQ(Focused(), Window(second)) << "back where it was after a restore";
 
     system_.HideForm(other);
     const int activations = otherEvents.activations;
