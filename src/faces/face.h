@@ -160,19 +160,18 @@ public:
 private:
     // A row of the about text as last measured, in the font size it was
     // measured in: the scroller needs each row's size several times a tick,
-    // and the text and fonts stay the same from tick to tick.
+    // and the text and fonts stay the same from tick to tick (the table
+    // never changes after the load, so a row's size is all that can).
     struct MeasuredRow {
-        std::wstring text;
         double points = 0;
         double width = 0, height = 0;
     };
-    const MeasuredRow& Measure(int row, const std::wstring& text);
+    const MeasuredRow& Measure(int row);
     std::vector<MeasuredRow> measuredRows_;
-    // The title's outline as a path of straight lines, kept with what it was
-    // made from: turning letters into a path is most of what the title
-    // costs, and from tick to tick only the path's height changes.
+    // The title's outline as a path of straight lines, kept with the size and
+    // place it was made at: turning letters into a path is most of what the
+    // title costs, and from tick to tick only the path's height changes.
     struct TitlePath {
-        std::wstring text;
         double points = 0;
         std::int32_t x = 0, y = 0;
         std::vector<std::int32_t> xy;

@@ -26,15 +26,16 @@ forms::Handle Face::LogoSource(ScrollZone zone) {
     return picLogo(0).hDC();  // the dark copy
 }
 
-const Face::MeasuredRow& Face::Measure(int row, const std::wstring& text) {
+const Face::MeasuredRow& Face::Measure(int row) {
     if (measuredRows_.size() <= static_cast<size_t>(row)) measuredRows_.resize(static_cast<size_t>(row) + 1);
     MeasuredRow& measured = measuredRows_[static_cast<size_t>(row)];
     const double points = picBody.FontSize();
-    if (measured.points != points || measured.text != text) {
+    if (measured.points != points) {
+        const std::wstring& text = aboutLines[static_cast<size_t>(row)][0];
         // Measured first and kept after: a failing measure keeps nothing.
         const double width = picBody.TextWidth(text);
         const double height = picBody.TextHeight(text);
-        measured = {text, points, width, height};
+        measured = {points, width, height};
     }
     return measured;
 }
@@ -54,13 +55,14 @@ void Face::DrawTitle(const std::wstring& text, float height) {
     // coordinates otherwise than the kept path moved there would, and the
     // outline would differ by a pixel here and there.
     const bool keepable = y >= 0;
-    const bool reuse = keepable && !kept.types.empty() && kept.text == text && kept.points == picBody.FontSize() && kept.x == x;
+    const bool reuse = keepable && !kept.types.empty() && kept.points == picBody.FontSize() && kept.x == x;
     Skip([&] { api_.BeginPath(picBody.hDC()); });
     if (reuse) {
         Skip([&] {
-            std::vector<std::int32_t> moved = kept.xy;
-            for (size_t i = 1; i < moved.size(); i += 2) moved[i] += y - kept.y;
-            api_.PolyDraw(picBody.hDC(), moved.data(), kept.types.data(), static_cast<std::int32_t>(kept.types.size()));
+            // Moved where it is kept, to the title's new height.
+            for (size_t i = 1; i < kept.xy.size(); i += 2) kept.xy[i] += y - kept.y;
+            kept.y = y;
+            api_.PolyDraw(picBody.hDC(), kept.xy.data(), kept.types.data(), static_cast<std::int32_t>(kept.types.size()));
             PassOver(height);
         });
     } else {
@@ -75,7 +77,7 @@ void Face::DrawTitle(const std::wstring& text, float height) {
             api_.FlattenPath(dc);
             const std::int32_t count = api_.GetPath(dc, nullptr, nullptr, 0);
             if (count <= 0) return;
-            TitlePath made{text, picBody.FontSize(), x, y, std::vector<std::int32_t>(2 * static_cast<size_t>(count)),
+            TitlePath made{picBody.FontSize(), x, y, std::vector<std::int32_t>(2 * static_cast<size_t>(count)),
                            std::vector<std::uint8_t>(static_cast<size_t>(count))};
             if (api_.GetPath(dc, made.xy.data(), made.types.data(), count) == count) kept = std::move(made);
         });
@@ -102,7 +104,7 @@ void Face::Timer2_Timer() {
         // An empty size cannot be converted and the size in force stays; it
         // is several rows of every tick, so it is not left to fail.
         if (!size.empty()) Skip([&] { picBody.SetFontSize(forms::CInt(size)); });
-        Skip([&] { picBody.SetCurrentX(static_cast<float>(bodyWidth / 2.0 - Measure(row, text).width / 2.0)); });
+        Skip([&] { picBody.SetCurrentX(static_cast<float>(bodyWidth / 2.0 - Measure(row).width / 2.0)); });
         Skip([&] { picBody.SetCurrentY(static_cast<float>(scrollTop + static_cast<double>(rowOffset))); });
         Skip([&] { logoW = picLogo(0).ScaleWidth(); });
         Skip([&] { logoH = picLogo(0).ScaleHeight(); });
@@ -150,7 +152,7 @@ void Face::Timer2_Timer() {
         }
         bool restart = false;
         if (zone == ScrollZone::Top) {
-            Skip([&] { restart = row == lastRow && top < Measure(row, text).height; });
+            Skip([&] { restart = row == lastRow && top < Measure(row).height; });
         }
         if (restart) {
             // One more than the start, which the step below takes back.
@@ -158,7 +160,7 @@ void Face::Timer2_Timer() {
             break;
         }
 
-        Skip([&] { rowOffset = rowOffset + static_cast<float>(Measure(row, text).height + lineGap); });
+        Skip([&] { rowOffset = rowOffset + static_cast<float>(Measure(row).height + lineGap); });
         if (red > 255) red = 255;
         if (green > 255) green = 255;
         if (blue > 255) blue = 255;
@@ -172,15 +174,15 @@ void Face::Timer2_Timer() {
         // can reach the frame.
         bool seen = shown;
         Skip([&] {
-            const double height = Measure(row, text).height;
+            const double height = Measure(row).height;
             seen = shown && top - height < bodyHeight && top + 2 * height > 0;
         });
         if (!seen) {
-            Skip([&] { PassOver(static_cast<float>(Measure(row, text).height)); });
+            Skip([&] { PassOver(static_cast<float>(Measure(row).height)); });
         } else if (row == 0) {
             // The title: its letters become a path and only their outline is drawn.
             float height = 0;
-            Skip([&] { height = static_cast<float>(Measure(row, text).height); });
+            Skip([&] { height = static_cast<float>(Measure(row).height); });
             DrawTitle(text, height);
         } else {
             Skip([&] { picBody.Print(text); });

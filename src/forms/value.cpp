@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 
 namespace forms {
 
@@ -43,22 +44,28 @@ double RoundHalfEven(double value) {
     return std::fmod(floor, 2.0) == 0.0 ? floor : floor + 1.0;
 }
 
-std::int16_t CInt(double value) {
-    if (std::isnan(value)) Raise(kOverflow);
+namespace {
+
+// The whole number a value rounds to, ties to even, when Int holds it: the
+// one range rule of CInt, CLng and RGB's channels.
+template <class Int>
+std::optional<Int> RoundedInto(double value) {
+    if (std::isnan(value)) return std::nullopt;
     double rounded = RoundHalfEven(value);
-    if (rounded < std::numeric_limits<std::int16_t>::min() || rounded > std::numeric_limits<std::int16_t>::max()) {
-        Raise(kOverflow);
-    }
-    return static_cast<std::int16_t>(rounded);
+    if (rounded < std::numeric_limits<Int>::min() || rounded > std::numeric_limits<Int>::max()) return std::nullopt;
+    return static_cast<Int>(rounded);
+}
+
+}  // namespace
+
+std::int16_t CInt(double value) {
+    if (std::optional<std::int16_t> converted = RoundedInto<std::int16_t>(value)) return *converted;
+    Raise(kOverflow);
 }
 
 std::int32_t CLng(double value) {
-    if (std::isnan(value)) Raise(kOverflow);
-    double rounded = RoundHalfEven(value);
-    if (rounded < std::numeric_limits<std::int32_t>::min() || rounded > std::numeric_limits<std::int32_t>::max()) {
-        Raise(kOverflow);
-    }
-    return static_cast<std::int32_t>(rounded);
+    if (std::optional<std::int32_t> converted = RoundedInto<std::int32_t>(value)) return *converted;
+    Raise(kOverflow);
 }
 
 double CDbl(std::wstring_view text) {
@@ -92,9 +99,8 @@ double CDbl(std::wstring_view text) {
 
 bool RGBAccepts(double red, double green, double blue) {
     auto accepts = [](double v) {
-        if (std::isnan(v)) return false;
-        double rounded = RoundHalfEven(v);
-        return rounded >= 0 && rounded <= std::numeric_limits<std::int16_t>::max();
+        std::optional<std::int16_t> c = RoundedInto<std::int16_t>(v);
+        return c.has_value() && *c >= 0;
     };
     return accepts(red) && accepts(green) && accepts(blue);
 }

@@ -11,6 +11,9 @@ namespace tint::testing {
 struct TestProgram {
     explicit TestProgram(const themes::ThemeTable& theme = themes::kPostGreen) : program(app, api, theme) {}
 
+    // What the window system holds for a control it made.
+    const FakeWindowSystem::Window& Window(const forms::Control& c) const { return system.windows.at(c.Ref()); }
+
     FakeWindowSystem system;
     RecordingWinApi api;
     forms::Application app{system, faces::kProgramTitle};

@@ -25,7 +25,6 @@ protected:
         system.Click(face.hWnd(), control);
         system.RunPosted();
     }
-    const tint::testing::FakeWindowSystem::Window& W(const forms::Control& c) { return system.windows.at(c.Ref()); }
     std::string Bitmaps(Face& face, int position, const forms::Image& image) {
         const std::string h = std::to_string(image.Picture().Handle());
         return "SetMenuItemBitmaps " + std::to_string(tint::testing::RecordingWinApi::MenuBarOf(face.hWnd())) + " " +
@@ -46,19 +45,19 @@ TEST_F(Features, ClockTicksIntoItsLabelAndSwitchesOffAndOn) {
     system.now = {0, 0, 1};
     system.Tick(face.hWnd(), 1);
     EXPECT_EQ(face.lblClock.Caption(), L"12:00:01 AM  ");
-    EXPECT_FALSE(W(face.lblClock).visible);  // hidden by the design until switched on
+    EXPECT_FALSE(Window(face.lblClock).visible);  // hidden by the design until switched on
 
     Click(face, L"mnuFileClock");  // on from the load, so this switches off
     EXPECT_EQ(face.clockOn, forms::False);
-    EXPECT_EQ(W(face.cmdClock).spec.toolTip, L"Turn clock on");
+    EXPECT_EQ(Window(face.cmdClock).spec.toolTip, L"Turn clock on");
     EXPECT_EQ(face.cmdClock.Picture().Handle(), face.imgClock2.Picture().Handle());
     EXPECT_FALSE(face.Timer1.Enabled());
     EXPECT_EQ(api.calls.back(), Bitmaps(face, 1, face.imgClock2));
 
     Click(face, L"cmdClock");
     EXPECT_EQ(face.clockOn, forms::True);
-    EXPECT_TRUE(W(face.lblClock).visible);
-    EXPECT_EQ(W(face.cmdClock).spec.toolTip, L"Turn clock off");
+    EXPECT_TRUE(Window(face.lblClock).visible);
+    EXPECT_EQ(Window(face.cmdClock).spec.toolTip, L"Turn clock off");
     EXPECT_TRUE(face.Timer1.Enabled());
     EXPECT_EQ(api.calls.back(), Bitmaps(face, 1, face.imgClock));
 }
@@ -77,7 +76,7 @@ TEST_F(Features, ActivationRestartsTheClockTimerEvenWhenSwitchedOff) {
     EXPECT_TRUE(face.Timer1.Enabled());
     EXPECT_EQ(face.Timer1.Interval(), 800);
     EXPECT_EQ(face.clockOn, forms::False);
-    EXPECT_FALSE(W(face.lblClock).visible);
+    EXPECT_FALSE(Window(face.lblClock).visible);
 }
 
 TEST_F(Features, MusicPlaysFromTheLoadAndTogglesItsFourSigns) {
@@ -85,19 +84,19 @@ TEST_F(Features, MusicPlaysFromTheLoadAndTogglesItsFourSigns) {
     EXPECT_EQ(api.CallsStartingWith("sndPlaySoundW"), (std::vector<std::string>{"sndPlaySoundW C:\\Programs\\tint\\???.wav 9"}));
     EXPECT_EQ(face.musicFile, L"C:\\Programs\\tint\\集结号.wav");
     EXPECT_EQ(face.lblMusic.Caption(), L"音乐打开");
-    EXPECT_TRUE(W(face.cmdMusic).spec.toolTip.empty());
+    EXPECT_TRUE(Window(face.cmdMusic).spec.toolTip.empty());
 
     Click(face, L"cmdMusic");
     EXPECT_EQ(face.musicOn, forms::False);
     EXPECT_EQ(face.lblMusic.Caption(), L"音乐关闭");
-    EXPECT_EQ(W(face.cmdMusic).spec.toolTip, L"音乐关闭");
+    EXPECT_EQ(Window(face.cmdMusic).spec.toolTip, L"音乐关闭");
     EXPECT_EQ(face.cmdMusic.Picture().Handle(), face.ImgMusic2.Picture().Handle());
     EXPECT_EQ(api.CallsStartingWith("sndPlaySoundW").back(), "sndPlaySoundW (null) 1");
     EXPECT_EQ(api.calls.back(), Bitmaps(face, 0, face.ImgMusic2));
 
     Click(face, L"mnuFileMusic");
     EXPECT_EQ(face.musicOn, forms::True);
-    EXPECT_EQ(W(face.cmdMusic).spec.toolTip, L"音乐打开");
+    EXPECT_EQ(Window(face.cmdMusic).spec.toolTip, L"音乐打开");
     EXPECT_EQ(api.CallsStartingWith("sndPlaySoundW").back(), "sndPlaySoundW C:\\Programs\\tint\\???.wav 9");
     EXPECT_EQ(api.calls.back(), Bitmaps(face, 0, face.imgMusic));
 }
@@ -108,8 +107,8 @@ TEST_F(Features, WithoutTheFileTheMusicIsOffAndItsControlsDisabled) {
     EXPECT_EQ(face.musicFound, forms::False);
     EXPECT_EQ(face.musicOn, forms::False);
     EXPECT_EQ(face.lblMusic.Caption(), L"音乐关闭");
-    EXPECT_FALSE(W(face.cmdMusic).spec.enabled);
-    EXPECT_FALSE(W(face.mnuFileMusic).spec.enabled);
+    EXPECT_FALSE(Window(face.cmdMusic).spec.enabled);
+    EXPECT_FALSE(Window(face.mnuFileMusic).spec.enabled);
     EXPECT_TRUE(api.CallsStartingWith("sndPlaySoundW").empty());
     face.cmdMusic_Click();  // a direct call is ignored too
     EXPECT_EQ(face.musicOn, forms::False);
@@ -241,7 +240,7 @@ TEST_F(HideBodyBuild, SwordOnlyHidesTheHiddenBody) {
     Face& face = Started();
     const auto colours = api.sysColours;
     Click(face, L"Command1");
-    EXPECT_FALSE(W(face.picBody).visible);
+    EXPECT_FALSE(Window(face.picBody).visible);
     EXPECT_EQ(api.sysColours, colours);
     EXPECT_TRUE(face.Timer2.Enabled());
     EXPECT_EQ(face.stopRequested, forms::False);

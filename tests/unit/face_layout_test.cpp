@@ -15,7 +15,6 @@ using themes::FaceId;
 struct LoadedFace : TestProgram {
     LoadedFace(const themes::ThemeTable& theme, FaceId id) : TestProgram(theme), face(program.Get(id)) { face.Load(); }
 
-    const FakeWindowSystem::Window& Window(const forms::Control& c) const { return system.windows.at(c.Ref()); }
     forms::PixelRect Rect(const forms::Control& c) const { return Window(c).spec.rect; }
 
     Face& face;
