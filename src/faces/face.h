@@ -125,6 +125,7 @@ public:
     // ---- handlers ----
     void Form_Load() override;
     void Form_Activate() override;
+    void Form_Paint() override;
     void Form_QueryUnload(Boolean& cancel, std::int16_t& unloadMode) override;
     void cmdExit_Click();
     void mnuFileExit_Click();
@@ -181,6 +182,25 @@ private:
     // Where Print of a row of that height would leave picBody's position.
     void PassOver(float height);
     TitlePath titlePath_;
+    // The rows of picBody, from top to bottom-exclusive, that a tick drew on.
+    // Outside them a frame is the background, and two frames differ only
+    // inside what either drew: so a tick puts the background back only
+    // where the last one drew, and copies to the face only what either drew.
+    struct Band {
+        std::int32_t top = 0, bottom = 0;
+    };
+    void PutBackground();
+    // After each drawing: the rows it reached, as GDI's bounds say.
+    void NoteDrawn();
+    void CopyFrame();
+    // Sorted from the top, overlapping or touching bands made one.
+    static std::vector<Band> Joined(std::vector<Band> bands);
+    std::vector<Band> drawnBefore_, drawnNow_;
+    bool drawnKnown_ = false;      // all this tick drew is in drawnNow_
+    bool bodyBackground_ = false;  // picBody is background but for drawnBefore_
+    // The face shows picBody's last frame, at faceAt_; a paint may wipe it.
+    bool faceCurrent_ = false;
+    std::array<std::int32_t, 2> faceAt_{};
 
     static std::wstring LabelName(const themes::LabelDesign& label) { return label.name != nullptr ? label.name : L""; }
     void ApplyDesign(const FaceLayout& layout);

@@ -1,5 +1,7 @@
 // The about-text scroller: on every tick of Timer2 it builds one frame in the
 // hidden picBody and copies it, centred, onto the face.
+#include <algorithm>
+
 #include "faces/face.h"
 
 namespace tint::faces {
@@ -85,13 +87,85 @@ void Face::DrawTitle(const std::wstring& text, float height) {
     Skip([&] { api_.StrokePath(picBody.hDC()); });
 }
 
+std::vector<Face::Band> Face::Joined(std::vector<Band> bands) {
+    std::sort(bands.begin(), bands.end(), [](const Band& a, const Band& b) { return a.top < b.top; });
+    std::vector<Band> joined;
+    for (const Band& band : bands) {
+        if (!joined.empty() && band.top <= joined.back().bottom) {
+            joined.back().bottom = std::max(joined.back().bottom, band.bottom);
+        } else {
+            joined.push_back(band);
+        }
+    }
+    return joined;
+}
+
+void Face::PutBackground() {
+    using forms::Skip;
+    Skip([&] {
+        const forms::Handle dc = picBody.hDC();
+        if (!bodyBackground_) {
+            api_.BitBlt(dc, 0, 0, bodyWidth, bodyHeight, memDC[0], 0, 0, forms::kSrcCopy);
+            return;
+        }
+        for (const Band& band : Joined(drawnBefore_)) {
+            api_.BitBlt(dc, 0, band.top, bodyWidth, band.bottom - band.top, memDC[0], 0, band.top, forms::kSrcCopy);
+        }
+    });
+    drawnNow_.clear();
+    drawnKnown_ = false;
+    // From here on GDI gathers where the tick draws.
+    Skip([&] { drawnKnown_ = api_.SetBoundsRect(picBody.hDC(), forms::kDcbReset | forms::kDcbEnable) != 0; });
+}
+
+void Face::NoteDrawn() {
+    if (!drawnKnown_) return;
+    std::int32_t ltrb[4] = {};
+    std::uint32_t state = 0;
+    forms::Skip([&] { state = api_.GetBoundsRect(picBody.hDC(), ltrb, forms::kDcbReset); });
+    if (state == 0) {
+        drawnKnown_ = false;
+        return;
+    }
+    if ((state & forms::kDcbSet) != forms::kDcbSet) return;  // nothing drawn
+    // What lies beyond picBody's edges was clipped away.
+    const Band band{std::max(ltrb[1], 0), std::min(ltrb[3], bodyHeight)};
+    if (band.top < band.bottom) drawnNow_.push_back(band);
+}
+
+void Face::CopyFrame() {
+    forms::Skip([&] {
+        const double offX = (ScaleWidth() - bodyWidth) / 2;
+        const double offY = (ScaleHeight() - bodyHeight) / 2;
+        const std::array<std::int32_t, 2> at{forms::CLng(offX), forms::CLng(offY)};
+        const bool changesKnown = faceCurrent_ && at == faceAt_ && bodyBackground_ && drawnKnown_;
+        faceCurrent_ = false;
+        if (!changesKnown) {
+            api_.BitBlt(hDC(), at[0], at[1], bodyWidth, bodyHeight, picBody.hDC(), 0, 0, forms::kSrcCopy);
+        } else {
+            std::vector<Band> changed = drawnBefore_;
+            changed.insert(changed.end(), drawnNow_.begin(), drawnNow_.end());
+            for (const Band& band : Joined(std::move(changed))) {
+                api_.BitBlt(hDC(), at[0], at[1] + band.top, bodyWidth, band.bottom - band.top, picBody.hDC(), 0, band.top, forms::kSrcCopy);
+            }
+        }
+        faceCurrent_ = true;
+        faceAt_ = at;
+    });
+    bodyBackground_ = drawnKnown_;
+    drawnBefore_.swap(drawnNow_);
+}
+
+// A paint fills the face with its back colour, the frame's place too.
+void Face::Form_Paint() { faceCurrent_ = false; }
+
 void Face::Timer2_Timer() {
     using forms::Skip;
     // A hidden face's frames never reach the screen, so it draws nothing; its
     // text moves on and picBody's position, size and colour follow the rows
     // as on a shown face, and the tick after it is shown draws a whole frame.
     const bool shown = Visible();
-    if (shown) Skip([&] { api_.BitBlt(picBody.hDC(), 0, 0, bodyWidth, bodyHeight, memDC[0], 0, 0, forms::kSrcCopy); });
+    if (shown) PutBackground();
     float rowOffset = 0;
     double red = 0, green = 0, blue = 0;
     double logoW = 0, logoH = 0, logoX = 0, logoY = 0;
@@ -120,6 +194,7 @@ void Face::Timer2_Timer() {
                     api_.BitBlt(picBody.hDC(), forms::CLng(logoX), forms::CLng(logoY), forms::CLng(logoW), forms::CLng(logoH), source, 0,
                                 0, forms::kSrcCopy);
                 });
+                NoteDrawn();
             }
             Skip([&] { rowOffset = rowOffset + static_cast<float>(picLogo(0).ScaleHeight()) + 20.0f; });
             Skip([&] { picBody.SetCurrentY(static_cast<float>(scrollTop + static_cast<double>(rowOffset))); });
@@ -184,19 +259,21 @@ void Face::Timer2_Timer() {
             float height = 0;
             Skip([&] { height = static_cast<float>(Measure(row).height); });
             DrawTitle(text, height);
+            NoteDrawn();
         } else {
             Skip([&] { picBody.Print(text); });
+            NoteDrawn();
         }
         if (stopRequested != forms::False) break;
     }
 
     Skip([&] { scrollTop = scrollTop - 1; });
-    if (!shown) return;
-    Skip([&] {
-        const double offX = (ScaleWidth() - bodyWidth) / 2;
-        const double offY = (ScaleHeight() - bodyHeight) / 2;
-        api_.BitBlt(hDC(), forms::CLng(offX), forms::CLng(offY), bodyWidth, bodyHeight, picBody.hDC(), 0, 0, forms::kSrcCopy);
-    });
+    if (shown) {
+        CopyFrame();
+    } else {
+        bodyBackground_ = false;
+        faceCurrent_ = false;
+    }
 }
 
 }  // namespace tint::faces

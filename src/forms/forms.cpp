@@ -397,4 +397,8 @@ void Form::OnTimer(int timerId) {
     app_.Dispatch([timer] { timer->Tick(); });
 }
 
+void Form::OnPaint() {
+    app_.Dispatch([this] { Form_Paint(); });
+}
+
 }  // namespace forms

@@ -25,6 +25,8 @@ public:
     std::int32_t FlattenPath(forms::Handle dc) override;
     std::int32_t GetPath(forms::Handle dc, std::int32_t* xy, std::uint8_t* types, std::int32_t count) override;
     std::int32_t PolyDraw(forms::Handle dc, const std::int32_t* xy, const std::uint8_t* types, std::int32_t count) override;
+    std::uint32_t SetBoundsRect(forms::Handle dc, std::uint32_t flags) override;
+    std::uint32_t GetBoundsRect(forms::Handle dc, std::int32_t* ltrb, std::uint32_t flags) override;
     std::int32_t MoveToEx(forms::Handle dc, std::int32_t x, std::int32_t y) override;
     std::int32_t LineTo(forms::Handle dc, std::int32_t x, std::int32_t y) override;
     std::int32_t sndPlaySoundW(const std::wstring* name, std::uint32_t flags) override;

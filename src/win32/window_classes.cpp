@@ -59,6 +59,7 @@ LRESULT Win32WindowSystem::HandleMessage(Record& record, HWND hwnd, UINT msg, WP
             }
             PaintWindowless(record.windowless, dc, fonts_);
             ::EndPaint(hwnd, &ps);
+            if (record.isForm && record.events != nullptr) record.events->OnPaint();
             return 0;
         }
         case WM_DRAWITEM: {

@@ -1,11 +1,12 @@
 // Keeps the scroller's frames as they were: every face of every build runs a
 // full pass of its about text on the real window system, and each frame, as
-// the tick built it in picBody and copied it onto the face, is hashed
-// together with the scroller's state after the tick. (The face's window is
-// not read back: the tool bar and status bar cover parts of the frame there,
-// and what they show depends on when they were last painted.) "record FILE" writes the hashes, "check FILE" compares
-// them with a recording, so a change meant only to make the tick cheaper shows
-// if it changed a single pixel or field.
+// the tick built it in picBody, is hashed together with the scroller's state
+// after the tick. "record FILE" writes the hashes, "check FILE" compares them
+// with a recording, so a change meant only to make the tick cheaper shows if
+// it changed a single pixel or field.
+// The face's window must show each frame whole: it is read back after every
+// tick, but where the tool bar and status bar cover it, and compared with
+// picBody. Now and then the face is repainted first, which wipes the frame.
 // Each face also spends a full pass hidden, its frames unseen, and is then
 // shown again: the frames after that must be the ones a face that was never
 // hidden shows at the same place of its text.
@@ -57,9 +58,13 @@ public:
         ::DeleteDC(dc_);
         ::DeleteObject(bitmap_);
     }
-    std::uint64_t Hash(HDC from, int x, int y, std::uint64_t state) {
+    const std::uint32_t* Read(HDC from, int x, int y) {
         ::BitBlt(dc_, 0, 0, width_, height_, from, x, y, SRCCOPY);
         ::GdiFlush();
+        return bits_;
+    }
+    std::uint64_t Hash(HDC from, int x, int y, std::uint64_t state) {
+        Read(from, x, y);
         std::uint64_t h = 0xcbf29ce484222325ull ^ state;
         for (std::size_t i = 0, n = static_cast<std::size_t>(width_) * height_; i < n; ++i) {
             h = (h ^ (bits_[i] & 0x00FFFFFFu)) * 0x100000001b3ull;
@@ -88,9 +93,41 @@ std::uint64_t Finish(std::uint64_t h) {
     return h ^ (h >> 33);
 }
 
+// Whether the face's window shows picBody's frame, but where its children
+// cover the frame.
+bool FaceShowsFrame(tint::faces::Face& face, FrameReader& body, FrameReader& window) {
+    HWND form = reinterpret_cast<HWND>(face.hWnd());
+    const int x = forms::CLng((face.ScaleWidth() - face.bodyWidth) / 2);
+    const int y = forms::CLng((face.ScaleHeight() - face.bodyHeight) / 2);
+    std::vector<RECT> covered;
+    for (HWND child = ::GetWindow(form, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        RECT r{};
+        if (!::IsWindowVisible(child) || !::GetWindowRect(child, &r)) continue;
+        ::MapWindowPoints(nullptr, form, reinterpret_cast<POINT*>(&r), 2);
+        covered.push_back({r.left - x, r.top - y, r.right - x, r.bottom - y});
+    }
+    const std::uint32_t* want = body.Read(reinterpret_cast<HDC>(face.picBody.hDC()), 0, 0);
+    const std::uint32_t* got = window.Read(reinterpret_cast<HDC>(face.hDC()), x, y);
+    for (int row = 0; row < face.bodyHeight; ++row) {
+        for (int column = 0; column < face.bodyWidth; ++column) {
+            const std::size_t i = static_cast<std::size_t>(row) * face.bodyWidth + column;
+            if (((want[i] ^ got[i]) & 0x00FFFFFFu) == 0) continue;
+            const POINT at{column, row};
+            if (std::none_of(covered.begin(), covered.end(), [&](const RECT& r) { return ::PtInRect(&r, at) != FALSE; })) return false;
+        }
+    }
+    return true;
+}
+
+int shownTicks = 0;
+int wrongOnFace = 0;
+
 // One tick, and what it leaves: the fields always, and the frame when the
 // face is shown.
-std::uint64_t Tick(tint::faces::Face& face, FrameReader& reader) {
+std::uint64_t Tick(tint::faces::Face& face, FrameReader& reader, FrameReader& window) {
+    if (face.Visible() && ++shownTicks % 97 == 0) {
+        ::RedrawWindow(reinterpret_cast<HWND>(face.hWnd()), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    }
     face.Timer2_Timer();
     std::uint64_t state = 0;
     state = Mix(state, face.scrollTop);
@@ -99,6 +136,7 @@ std::uint64_t Tick(tint::faces::Face& face, FrameReader& reader) {
     state = Mix(state, face.picBody.CurrentX());
     state = Mix(state, face.picBody.CurrentY());
     if (!face.Visible()) return Finish(state);
+    if (!FaceShowsFrame(face, reader, window)) ++wrongOnFace;
     return Finish(reader.Hash(reinterpret_cast<HDC>(face.picBody.hDC()), 0, 0, state));
 }
 
@@ -107,11 +145,12 @@ std::uint64_t Tick(tint::faces::Face& face, FrameReader& reader) {
 // for a while.
 std::vector<std::string> Run(tint::faces::Face& face) {
     FrameReader reader(face.bodyWidth, face.bodyHeight);
+    FrameReader window(face.bodyWidth, face.bodyHeight);
     std::vector<std::string> lines;
     std::uint64_t hidden = 0;
     int hiddenTicks = 0;
     auto tick = [&] {
-        const std::uint64_t h = Tick(face, reader);
+        const std::uint64_t h = Tick(face, reader, window);
         char line[40];
         if (face.Visible()) {
             std::snprintf(line, sizeof line, "%08llx", static_cast<unsigned long long>(h >> 32));
@@ -197,6 +236,7 @@ int main(int argc, char** argv) {
             std::printf("frames: %s, line %zu (shown tick %d): expected '%s', got '%s'\n", where.c_str(), i + 1, tick, w.c_str(), g.c_str());
         }
     }
+    std::printf("frames: the face showed a frame other than picBody's after %d of %d ticks\n", wrongOnFace, shownTicks);
     std::printf("frames: %zu lines, %d differ\n", got.size(), differing);
-    return differing == 0 ? 0 : 1;
+    return differing == 0 && wrongOnFace == 0 ? 0 : 1;
 }

@@ -119,6 +119,18 @@ std::int32_t RecordingWinApi::PolyDraw(forms::Handle dc, const std::int32_t* xy,
     return 1;
 }
 
+std::uint32_t RecordingWinApi::SetBoundsRect(forms::Handle dc, std::uint32_t flags) {
+    Record("SetBoundsRect " + S(dc) + " " + S(flags));
+    return bounds ? forms::kDcbReset : 0;
+}
+
+std::uint32_t RecordingWinApi::GetBoundsRect(forms::Handle dc, std::int32_t* ltrb, std::uint32_t flags) {
+    Record("GetBoundsRect " + S(dc) + " " + S(flags));
+    if (!bounds) return 0;
+    std::copy(bounds->begin(), bounds->end(), ltrb);
+    return (*bounds)[0] < (*bounds)[2] ? forms::kDcbSet : forms::kDcbReset;
+}
+
 std::int32_t RecordingWinApi::MoveToEx(forms::Handle dc, std::int32_t x, std::int32_t y) {
     Record("MoveToEx " + S(dc) + " " + S(x) + " " + S(y));
     return 1;

@@ -240,6 +240,54 @@ TEST_F(Scroller, HiddenFaceMovesItsTextUnseenAndShowsAWholeFrameOnceShown) {
     EXPECT_EQ(Prints().front().y, 99);
 }
 
+TEST_F(Scroller, WhereGdiSaysATickDrewOnlyThoseRowsAreRedrawnAndCopied) {
+    Face& face = Loaded();
+    const std::string body = BodyDC(face), background = std::to_string(face.memDC[0]);
+    const std::string form = std::to_string(FakeWindowSystem::kFormDCBase + face.hWnd());
+    auto blits = [&](const std::string& dst, const std::string& src) {
+        std::vector<std::string> out;
+        for (const std::string& call : api.CallsStartingWith("BitBlt " + dst + " ")) {
+            if (call.find(" " + src + " ") != std::string::npos) out.push_back(call.substr(8 + dst.size()));
+        }
+        return out;
+    };
+    const std::vector<std::string> wholeBackground{"0 0 601 557 " + background + " 0 0 0x00CC0020"};
+    const std::vector<std::string> wholeFrame{"1 26 601 557 " + body + " 0 0 0x00CC0020"};
+    face.scrollTop = 300;
+    api.bounds = {{10, 300, 500, 320}};  // each drawing reaches rows 300 to 319
+    Tick(face);
+    EXPECT_EQ(blits(body, background), wholeBackground);
+    EXPECT_EQ(blits(form, body), wholeFrame);
+
+    api.bounds = {{10, 200, 500, 210}};
+    Tick(face);
+    EXPECT_EQ(blits(body, background), (std::vector<std::string>{"0 300 601 20 " + background + " 0 300 0x00CC0020"}));
+    EXPECT_EQ(blits(form, body), (std::vector<std::string>{"1 226 601 10 " + body + " 0 200 0x00CC0020",
+                                                           "1 326 601 20 " + body + " 0 300 0x00CC0020"}));
+    // A paint wipes the frame off the face; what lies beyond picBody is not redrawn.
+    face.Form_Paint();
+    api.bounds = {{10, 550, 500, 600}};
+    Tick(face);
+    EXPECT_EQ(blits(body, background), (std::vector<std::string>{"0 200 601 10 " + background + " 0 200 0x00CC0020"}));
+    EXPECT_EQ(blits(form, body), wholeFrame);
+    Tick(face);
+    EXPECT_EQ(blits(body, background), (std::vector<std::string>{"0 550 601 7 " + background + " 0 550 0x00CC0020"}));
+    EXPECT_EQ(blits(form, body), (std::vector<std::string>{"1 576 601 7 " + body + " 0 550 0x00CC0020"}));
+    // Unseen ticks draw nothing; the first one seen again draws it all.
+    face.Hide();
+    Tick(face);
+    face.Show();
+    Tick(face);
+    EXPECT_EQ(blits(body, background), wholeBackground);
+    EXPECT_EQ(blits(form, body), wholeFrame);
+    // Where GDI cannot say, the frame is copied whole, and the next one is built whole.
+    api.bounds.reset();
+    Tick(face);
+    EXPECT_EQ(blits(form, body), wholeFrame);
+    Tick(face);
+    EXPECT_EQ(blits(body, background), wholeBackground);
+}
+
 TEST_F(Scroller, UpperZoneKeepsTheTopZonesRedAndGreenWithRisingBlue) {
     Face& face = Loaded();
     face.scrollTop = 60;  // row 0 in the upper zone, nothing above it
