@@ -182,20 +182,21 @@ private:
     // Where Print of a row of that height would leave picBody's position.
     void PassOver(float height);
     TitlePath titlePath_;
-    // The rows of picBody, from top to bottom-exclusive, that a tick drew on.
+    // The parts of picBody a tick drew on, right and bottom edges excluded.
     // Outside them a frame is the background, and two frames differ only
     // inside what either drew: so a tick puts the background back only
     // where the last one drew, and copies to the face only what either drew.
-    struct Band {
-        std::int32_t top = 0, bottom = 0;
+    struct Area {
+        std::int32_t left = 0, top = 0, right = 0, bottom = 0;
     };
     void PutBackground();
-    // After each drawing: the rows it reached, as GDI's bounds say.
+    // After each drawing: where it reached, as GDI's bounds say.
     void NoteDrawn();
     void CopyFrame();
-    // Sorted from the top, overlapping or touching bands made one.
-    static std::vector<Band> Joined(std::vector<Band> bands);
-    std::vector<Band> drawnBefore_, drawnNow_;
+    // Sorted from the top; areas whose rows overlap or touch made one, as
+    // wide as the widest: one copy each, and the rows copied once.
+    static std::vector<Area> Joined(std::vector<Area> areas);
+    std::vector<Area> drawnBefore_, drawnNow_;
     bool drawnKnown_ = false;      // all this tick drew is in drawnNow_
     bool bodyBackground_ = false;  // picBody is background but for drawnBefore_
     // The face shows picBody's last frame, at faceAt_; a paint may wipe it.

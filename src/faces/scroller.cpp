@@ -58,20 +58,22 @@ void Face::DrawTitle(const std::wstring& text, float height) {
     // outline would differ by a pixel here and there.
     const bool keepable = y >= 0;
     const bool reuse = keepable && !kept.types.empty() && kept.points == picBody.FontSize() && kept.x == x;
-    Skip([&] { api_.BeginPath(picBody.hDC()); });
     if (reuse) {
         Skip([&] {
-            // Moved where it is kept, to the title's new height.
+            // Moved where it is kept, to the title's new height, and drawn
+            // as its lines straight away: the same pixels as stroking it as a
+            // path, without making one.
             for (size_t i = 1; i < kept.xy.size(); i += 2) kept.xy[i] += y - kept.y;
             kept.y = y;
             api_.PolyDraw(picBody.hDC(), kept.xy.data(), kept.types.data(), static_cast<std::int32_t>(kept.types.size()));
             PassOver(height);
         });
-    } else {
-        Skip([&] { picBody.Print(text); });
+        return;
     }
+    Skip([&] { api_.BeginPath(picBody.hDC()); });
+    Skip([&] { picBody.Print(text); });
     Skip([&] { api_.EndPath(picBody.hDC()); });
-    if (!reuse && keepable) {
+    if (keepable) {
         // Stroking flattens the path anyway; flattened here, it is kept as
         // the lines that are stroked.
         Skip([&] {
@@ -87,15 +89,18 @@ void Face::DrawTitle(const std::wstring& text, float height) {
     Skip([&] { api_.StrokePath(picBody.hDC()); });
 }
 
-std::vector<Face::Band> Face::Joined(std::vector<Band> bands) {
-    std::sort(bands.begin(), bands.end(), [](const Band& a, const Band& b) { return a.top < b.top; });
-    std::vector<Band> joined;
-    for (const Band& band : bands) {
-        if (!joined.empty() && band.top <= joined.back().bottom) {
-            joined.back().bottom = std::max(joined.back().bottom, band.bottom);
-        } else {
-            joined.push_back(band);
+std::vector<Face::Area> Face::Joined(std::vector<Area> areas) {
+    std::sort(areas.begin(), areas.end(), [](const Area& a, const Area& b) { return a.top < b.top; });
+    std::vector<Area> joined;
+    for (const Area& area : areas) {
+        if (joined.empty() || area.top > joined.back().bottom) {
+            joined.push_back(area);
+            continue;
         }
+        Area& last = joined.back();
+        last.left = std::min(last.left, area.left);
+        last.right = std::max(last.right, area.right);
+        last.bottom = std::max(last.bottom, area.bottom);
     }
     return joined;
 }
@@ -108,8 +113,8 @@ void Face::PutBackground() {
             api_.BitBlt(dc, 0, 0, bodyWidth, bodyHeight, memDC[0], 0, 0, forms::kSrcCopy);
             return;
         }
-        for (const Band& band : Joined(drawnBefore_)) {
-            api_.BitBlt(dc, 0, band.top, bodyWidth, band.bottom - band.top, memDC[0], 0, band.top, forms::kSrcCopy);
+        for (const Area& a : Joined(drawnBefore_)) {
+            api_.BitBlt(dc, a.left, a.top, a.right - a.left, a.bottom - a.top, memDC[0], a.left, a.top, forms::kSrcCopy);
         }
     });
     drawnNow_.clear();
@@ -129,8 +134,8 @@ void Face::NoteDrawn() {
     }
     if ((state & forms::kDcbSet) != forms::kDcbSet) return;  // nothing drawn
     // What lies beyond picBody's edges was clipped away.
-    const Band band{std::max(ltrb[1], 0), std::min(ltrb[3], bodyHeight)};
-    if (band.top < band.bottom) drawnNow_.push_back(band);
+    const Area area{std::max(ltrb[0], 0), std::max(ltrb[1], 0), std::min(ltrb[2], bodyWidth), std::min(ltrb[3], bodyHeight)};
+    if (area.left < area.right && area.top < area.bottom) drawnNow_.push_back(area);
 }
 
 void Face::CopyFrame() {
@@ -143,10 +148,11 @@ void Face::CopyFrame() {
         if (!changesKnown) {
             api_.BitBlt(hDC(), at[0], at[1], bodyWidth, bodyHeight, picBody.hDC(), 0, 0, forms::kSrcCopy);
         } else {
-            std::vector<Band> changed = drawnBefore_;
+            std::vector<Area> changed = drawnBefore_;
             changed.insert(changed.end(), drawnNow_.begin(), drawnNow_.end());
-            for (const Band& band : Joined(std::move(changed))) {
-                api_.BitBlt(hDC(), at[0], at[1] + band.top, bodyWidth, band.bottom - band.top, picBody.hDC(), 0, band.top, forms::kSrcCopy);
+            for (const Area& a : Joined(std::move(changed))) {
+                api_.BitBlt(hDC(), at[0] + a.left, at[1] + a.top, a.right - a.left, a.bottom - a.top, picBody.hDC(), a.left, a.top,
+                            forms::kSrcCopy);
             }
         }
         faceCurrent_ = true;
