@@ -190,18 +190,22 @@ private:
         std::int32_t left = 0, top = 0, right = 0, bottom = 0;
     };
     void PutBackground();
-    // After each drawing: where it reached, as GDI's bounds say.
+    // After each drawing, and before the copy: where the drawing since the
+    // last note reached, as GDI's bounds say.
     void NoteDrawn();
     void CopyFrame();
+    static constexpr std::int32_t kMargin = 2;
+    static constexpr int kTicksBetweenWholeFrames = 100;
     // Sorted from the top; areas whose rows overlap or touch made one, as
     // wide as the widest: one copy each, and the rows copied once.
     static std::vector<Area> Joined(std::vector<Area> areas);
     std::vector<Area> drawnBefore_, drawnNow_;
-    bool drawnKnown_ = false;      // all this tick drew is in drawnNow_
-    bool bodyBackground_ = false;  // picBody is background but for drawnBefore_
+    bool drawnKnown_ = false;  // all this tick drew is in drawnNow_
+    bool bodyKnown_ = false;   // picBody is the background but for drawnBefore_
     // The face shows picBody's last frame, at faceAt_; a paint may wipe it.
     bool faceCurrent_ = false;
     std::array<std::int32_t, 2> faceAt_{};
+    int ticksSinceWhole_ = 0;
 
     static std::wstring LabelName(const themes::LabelDesign& label) { return label.name != nullptr ? label.name : L""; }
     void ApplyDesign(const FaceLayout& layout);

@@ -106,21 +106,30 @@ std::vector<Face::Area> Face::Joined(std::vector<Area> areas) {
 }
 
 void Face::PutBackground() {
-    using forms::Skip;
-    Skip([&] {
-        const forms::Handle dc = picBody.hDC();
-        if (!bodyBackground_) {
-            api_.BitBlt(dc, 0, 0, bodyWidth, bodyHeight, memDC[0], 0, 0, forms::kSrcCopy);
-            return;
-        }
-        for (const Area& a : Joined(drawnBefore_)) {
-            api_.BitBlt(dc, a.left, a.top, a.right - a.left, a.bottom - a.top, memDC[0], a.left, a.top, forms::kSrcCopy);
-        }
-    });
+    // Now and then the whole frame, whatever is known: should a system's
+    // bounds or paints ever miss a pixel, it stays wrong for a second at most.
+    if (++ticksSinceWhole_ >= kTicksBetweenWholeFrames) {
+        ticksSinceWhole_ = 0;
+        bodyKnown_ = false;
+        faceCurrent_ = false;
+    }
     drawnNow_.clear();
     drawnKnown_ = false;
-    // From here on GDI gathers where the tick draws.
-    Skip([&] { drawnKnown_ = api_.SetBoundsRect(picBody.hDC(), forms::kDcbReset | forms::kDcbEnable) != 0; });
+    forms::Skip([&] {
+        const forms::Handle dc = picBody.hDC();
+        bool restored = true;
+        if (!bodyKnown_) {
+            restored = api_.BitBlt(dc, 0, 0, bodyWidth, bodyHeight, memDC[0], 0, 0, forms::kSrcCopy) != 0;
+        } else {
+            for (const Area& a : Joined(drawnBefore_)) {
+                restored = api_.BitBlt(dc, a.left, a.top, a.right - a.left, a.bottom - a.top, memDC[0], a.left, a.top, forms::kSrcCopy) != 0 &&
+                           restored;
+            }
+        }
+        // From here on GDI gathers where the tick draws. A background not
+        // wholly put back leaves the frame unknown.
+        drawnKnown_ = restored && api_.SetBoundsRect(dc, forms::kDcbReset | forms::kDcbEnable) != 0;
+    });
 }
 
 void Face::NoteDrawn() {
@@ -133,36 +142,43 @@ void Face::NoteDrawn() {
         return;
     }
     if ((state & forms::kDcbSet) != forms::kDcbSet) return;  // nothing drawn
-    // What lies beyond picBody's edges was clipped away.
-    const Area area{std::max(ltrb[0], 0), std::max(ltrb[1], 0), std::min(ltrb[2], bodyWidth), std::min(ltrb[3], bodyHeight)};
+    // A margin, for a system whose bounds might leave out an antialiased
+    // edge; what lies beyond picBody's edges was clipped away.
+    const Area area{std::max(ltrb[0] - kMargin, 0), std::max(ltrb[1] - kMargin, 0), std::min(ltrb[2] + kMargin, bodyWidth),
+                    std::min(ltrb[3] + kMargin, bodyHeight)};
     if (area.left < area.right && area.top < area.bottom) drawnNow_.push_back(area);
 }
 
 void Face::CopyFrame() {
+    // Whatever was drawn since the last note, so that no drawing goes unseen.
+    NoteDrawn();
+    const bool changesKnown = faceCurrent_ && bodyKnown_ && drawnKnown_;
+    std::vector<Area> changed = drawnBefore_;
+    changed.insert(changed.end(), drawnNow_.begin(), drawnNow_.end());
+    bodyKnown_ = drawnKnown_;
+    drawnBefore_.swap(drawnNow_);
+    faceCurrent_ = false;
     forms::Skip([&] {
         const double offX = (ScaleWidth() - bodyWidth) / 2;
         const double offY = (ScaleHeight() - bodyHeight) / 2;
         const std::array<std::int32_t, 2> at{forms::CLng(offX), forms::CLng(offY)};
-        const bool changesKnown = faceCurrent_ && at == faceAt_ && bodyBackground_ && drawnKnown_;
-        faceCurrent_ = false;
-        if (!changesKnown) {
-            api_.BitBlt(hDC(), at[0], at[1], bodyWidth, bodyHeight, picBody.hDC(), 0, 0, forms::kSrcCopy);
+        const forms::Handle face = hDC();
+        bool copied = true;
+        if (!changesKnown || at != faceAt_) {
+            copied = api_.BitBlt(face, at[0], at[1], bodyWidth, bodyHeight, picBody.hDC(), 0, 0, forms::kSrcCopy) != 0;
         } else {
-            std::vector<Area> changed = drawnBefore_;
-            changed.insert(changed.end(), drawnNow_.begin(), drawnNow_.end());
             for (const Area& a : Joined(std::move(changed))) {
-                api_.BitBlt(hDC(), at[0] + a.left, at[1] + a.top, a.right - a.left, a.bottom - a.top, picBody.hDC(), a.left, a.top,
-                            forms::kSrcCopy);
+                copied = api_.BitBlt(face, at[0] + a.left, at[1] + a.top, a.right - a.left, a.bottom - a.top, picBody.hDC(), a.left, a.top,
+                                     forms::kSrcCopy) != 0 &&
+                         copied;
             }
         }
-        faceCurrent_ = true;
+        faceCurrent_ = copied;
         faceAt_ = at;
     });
-    bodyBackground_ = drawnKnown_;
-    drawnBefore_.swap(drawnNow_);
 }
 
-// A paint fills the face with its back colour, the frame's place too.
+// A paint or an erase fills the face with its back colour, the frame's place too.
 void Face::Form_Paint() { faceCurrent_ = false; }
 
 void Face::Timer2_Timer() {
@@ -277,7 +293,7 @@ void Face::Timer2_Timer() {
     if (shown) {
         CopyFrame();
     } else {
-        bodyBackground_ = false;
+        bodyKnown_ = false;
         faceCurrent_ = false;
     }
 }

@@ -36,10 +36,9 @@ public:
     // types; with count 0, the number of points it has.
     virtual std::int32_t GetPath(Handle dc, std::int32_t* xy, std::uint8_t* types, std::int32_t count) = 0;
     virtual std::int32_t PolyDraw(Handle dc, const std::int32_t* xy, const std::uint8_t* types, std::int32_t count) = 0;
-    // Bounding-rectangle accumulation: GDI keeps the smallest rectangle
-    // holding every pixel drawn in dc since the last reset. ltrb receives
-    // left, top, right and bottom; the result is a set of the kDcb flags,
-    // 0 on failure.
+    // Bounding-rectangle accumulation: GDI keeps a rectangle holding every
+    // pixel drawn in dc since the last reset. ltrb receives left, top, right
+    // and bottom; the result is a set of the kDcb flags, 0 on failure.
     virtual std::uint32_t SetBoundsRect(Handle dc, std::uint32_t flags) = 0;
     virtual std::uint32_t GetBoundsRect(Handle dc, std::int32_t* ltrb, std::uint32_t flags) = 0;
     virtual std::int32_t MoveToEx(Handle dc, std::int32_t x, std::int32_t y) = 0;

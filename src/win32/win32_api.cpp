@@ -83,10 +83,14 @@ std::int32_t Win32Api::PolyDraw(forms::Handle dc, const std::int32_t* xy, const 
 
 std::uint32_t Win32Api::SetBoundsRect(forms::Handle dc, std::uint32_t flags) { return ::SetBoundsRect(As<HDC>(dc), nullptr, flags); }
 
-static_assert(sizeof(RECT) == 4 * sizeof(std::int32_t));
-
 std::uint32_t Win32Api::GetBoundsRect(forms::Handle dc, std::int32_t* ltrb, std::uint32_t flags) {
-    return ::GetBoundsRect(As<HDC>(dc), reinterpret_cast<RECT*>(ltrb), flags);
+    RECT rect{};
+    const UINT state = ::GetBoundsRect(As<HDC>(dc), &rect, flags);
+    ltrb[0] = rect.left;
+    ltrb[1] = rect.top;
+    ltrb[2] = rect.right;
+    ltrb[3] = rect.bottom;
+    return state;
 }
 
 std::int32_t Win32Api::MoveToEx(forms::Handle dc, std::int32_t x, std::int32_t y) { return ::MoveToEx(As<HDC>(dc), x, y, nullptr); }

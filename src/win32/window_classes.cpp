@@ -48,6 +48,7 @@ LRESULT Win32WindowSystem::HandleMessage(Record& record, HWND hwnd, UINT msg, WP
             RECT rect{};
             ::GetClientRect(hwnd, &rect);
             FillWith(reinterpret_cast<HDC>(wp), rect, record.isForm ? record.formSpec.backColour : record.spec.backColour);
+            if (record.isForm && record.events != nullptr) record.events->OnPaint();
             return 1;
         }
         case WM_PAINT: {

@@ -5,8 +5,9 @@
 // with a recording, so a change meant only to make the tick cheaper shows if
 // it changed a single pixel or field.
 // The face's window must show each frame whole: it is read back after every
-// tick, but where the tool bar and status bar cover it, and compared with
-// picBody. Now and then the face is repainted first, which wipes the frame.
+// tick, except where the tool bar and status bar cover it, and compared with
+// picBody. Now and then the face, or a part of it, is repainted first, which
+// wipes the frame there.
 // Each face also spends a full pass hidden, its frames unseen, and is then
 // shown again: the frames after that must be the ones a face that was never
 // hidden shows at the same place of its text.
@@ -93,8 +94,8 @@ std::uint64_t Finish(std::uint64_t h) {
     return h ^ (h >> 33);
 }
 
-// Whether the face's window shows picBody's frame, but where its children
-// cover the frame.
+// Whether the face's window shows picBody's frame, except where its
+// children cover the frame.
 bool FaceShowsFrame(tint::faces::Face& face, FrameReader& body, FrameReader& window) {
     HWND form = reinterpret_cast<HWND>(face.hWnd());
     const int x = forms::CLng((face.ScaleWidth() - face.bodyWidth) / 2);
@@ -126,7 +127,13 @@ int wrongOnFace = 0;
 // face is shown.
 std::uint64_t Tick(tint::faces::Face& face, FrameReader& reader, FrameReader& window) {
     if (face.Visible() && ++shownTicks % 97 == 0) {
-        ::RedrawWindow(reinterpret_cast<HWND>(face.hWnd()), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        // The whole face, or a band across the middle of it.
+        HWND form = reinterpret_cast<HWND>(face.hWnd());
+        RECT band{};
+        ::GetClientRect(form, &band);
+        band.top = band.bottom / 3;
+        band.bottom = band.top * 2;
+        ::RedrawWindow(form, shownTicks % 2 == 0 ? &band : nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     }
     face.Timer2_Timer();
     std::uint64_t state = 0;

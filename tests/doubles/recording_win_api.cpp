@@ -121,14 +121,19 @@ std::int32_t RecordingWinApi::PolyDraw(forms::Handle dc, const std::int32_t* xy,
 
 std::uint32_t RecordingWinApi::SetBoundsRect(forms::Handle dc, std::uint32_t flags) {
     Record("SetBoundsRect " + S(dc) + " " + S(flags));
-    return bounds ? forms::kDcbReset : 0;
+    return boundsWork ? forms::kDcbReset : 0;
 }
 
 std::uint32_t RecordingWinApi::GetBoundsRect(forms::Handle dc, std::int32_t* ltrb, std::uint32_t flags) {
     Record("GetBoundsRect " + S(dc) + " " + S(flags));
-    if (!bounds) return 0;
-    std::copy(bounds->begin(), bounds->end(), ltrb);
-    return (*bounds)[0] < (*bounds)[2] ? forms::kDcbSet : forms::kDcbReset;
+    if (!boundsWork || getBoundsFails) return 0;
+    if (drawnAreas.empty()) {
+        std::fill(ltrb, ltrb + 4, 0);
+        return forms::kDcbReset;
+    }
+    std::copy(drawnAreas.front().begin(), drawnAreas.front().end(), ltrb);
+    drawnAreas.pop_front();
+    return forms::kDcbSet;
 }
 
 std::int32_t RecordingWinApi::MoveToEx(forms::Handle dc, std::int32_t x, std::int32_t y) {

@@ -246,45 +246,69 @@ TEST_F(Scroller, OnlyWhereGdiSaysATickDrewIsRedrawnAndCopied) {
     auto blits = [&](const std::string& dst, const std::string& src) {
         std::vector<std::string> out;
         for (const std::string& call : api.CallsStartingWith("BitBlt " + dst + " ")) {
-            if (call.find(" " + src + " ") != std::string::npos) out.push_back(call.substr(8 + dst.size()));
+            if (call.find(" " + src + " ") == std::string::npos) continue;
+            out.push_back(call.substr(8 + dst.size(), call.size() - 8 - dst.size() - std::string(" 0x00CC0020").size()));
         }
         return out;
     };
-    const std::vector<std::string> wholeBackground{"0 0 601 557 " + background + " 0 0 0x00CC0020"};
-    const std::vector<std::string> wholeFrame{"1 26 601 557 " + body + " 0 0 0x00CC0020"};
+    using Blits = std::vector<std::string>;
+    const Blits wholeBackground{"0 0 601 557 " + background + " 0 0"};
+    const Blits wholeFrame{"1 26 601 557 " + body + " 0 0"};
     face.scrollTop = 300;
-    api.bounds = {{10, 300, 500, 320}};  // each drawing reaches columns 10 to 499 of rows 300 to 319
+    api.boundsWork = true;
+    // The first four drawings' bounds; each area gains a margin of 2. The
+    // first two overlap, and the last two, so they are put back as two areas,
+    // each as wide and as deep as what it joins.
+    api.drawnAreas = {{10, 300, 500, 320}, {5, 318, 520, 330}, {0, 335, 601, 340}, {100, 340, 200, 345}};
     Tick(face);
     EXPECT_EQ(blits(body, background), wholeBackground);
     EXPECT_EQ(blits(form, body), wholeFrame);
 
-    api.bounds = {{10, 200, 500, 210}};
+    api.drawnAreas = {{10, 200, 500, 210}};
     Tick(face);
-    EXPECT_EQ(blits(body, background), (std::vector<std::string>{"10 300 490 20 " + background + " 10 300 0x00CC0020"}));
-    EXPECT_EQ(blits(form, body), (std::vector<std::string>{"11 226 490 10 " + body + " 10 200 0x00CC0020",
-                                                           "11 326 490 20 " + body + " 10 300 0x00CC0020"}));
-    // A paint wipes the frame off the face; what lies beyond picBody is not redrawn.
+    EXPECT_EQ(blits(body, background), (Blits{"3 298 519 34 " + background + " 3 298", "0 333 601 14 " + background + " 0 333"}));
+    // What either frame drew.
+    EXPECT_EQ(blits(form, body),
+              (Blits{"9 224 494 14 " + body + " 8 198", "4 324 519 34 " + body + " 3 298", "1 359 601 14 " + body + " 0 333"}));
+
+    // A paint wipes the frame off the face; what lies beyond picBody was not drawn.
     face.Form_Paint();
-    api.bounds = {{10, 550, 500, 600}};
+    api.drawnAreas = {{10, 550, 500, 600}};
     Tick(face);
-    EXPECT_EQ(blits(body, background), (std::vector<std::string>{"10 200 490 10 " + background + " 10 200 0x00CC0020"}));
+    EXPECT_EQ(blits(body, background), (Blits{"8 198 494 14 " + background + " 8 198"}));
     EXPECT_EQ(blits(form, body), wholeFrame);
     Tick(face);
-    EXPECT_EQ(blits(body, background), (std::vector<std::string>{"10 550 490 7 " + background + " 10 550 0x00CC0020"}));
-    EXPECT_EQ(blits(form, body), (std::vector<std::string>{"11 576 490 7 " + body + " 10 550 0x00CC0020"}));
+    EXPECT_EQ(blits(body, background), (Blits{"8 548 494 9 " + background + " 8 548"}));
+    EXPECT_EQ(blits(form, body), (Blits{"9 574 494 9 " + body + " 8 548"}));
+
+    // The frame's place on the face moved.
+    system.windows.at(face.hWnd()).formSpec.clientSize.width += 20;
+    Tick(face);
+    EXPECT_EQ(blits(form, body), (Blits{"11 26 601 557 " + body + " 0 0"}));
+
     // Unseen ticks draw nothing; the first one seen again draws it all.
     face.Hide();
     Tick(face);
     face.Show();
     Tick(face);
     EXPECT_EQ(blits(body, background), wholeBackground);
-    EXPECT_EQ(blits(form, body), wholeFrame);
-    // Where GDI cannot say, the frame is copied whole, and the next one is built whole.
-    api.bounds.reset();
+    EXPECT_EQ(blits(form, body).size(), 1u);
+
+    // Where GDI cannot say what was drawn, the frame is copied whole, and the next one built whole.
+    api.getBoundsFails = true;
     Tick(face);
-    EXPECT_EQ(blits(form, body), wholeFrame);
+    EXPECT_EQ(blits(form, body).size(), 1u);
+    api.getBoundsFails = false;
     Tick(face);
     EXPECT_EQ(blits(body, background), wholeBackground);
+
+    // However much is known, a whole frame every hundred ticks.
+    int whole = 0;
+    for (int i = 0; i < 100; ++i) {
+        Tick(face);
+        whole += static_cast<int>(blits(body, background) == wholeBackground && blits(form, body).size() == 1u);
+    }
+    EXPECT_EQ(whole, 1);
 }
 
 TEST_F(Scroller, UpperZoneKeepsTheTopZonesRedAndGreenWithRisingBlue) {
