@@ -153,8 +153,6 @@ void Face::CopyFrame() {
     // Whatever was drawn since the last note, so that no drawing goes unseen.
     NoteDrawn();
     const bool changesKnown = faceCurrent_ && bodyKnown_ && drawnKnown_;
-    std::vector<Area> changed = drawnBefore_;
-    changed.insert(changed.end(), drawnNow_.begin(), drawnNow_.end());
     bodyKnown_ = drawnKnown_;
     drawnBefore_.swap(drawnNow_);
     faceCurrent_ = false;
@@ -167,6 +165,9 @@ void Face::CopyFrame() {
         if (!changesKnown || at != faceAt_) {
             copied = api_.BitBlt(face, at[0], at[1], bodyWidth, bodyHeight, picBody.hDC(), 0, 0, forms::kSrcCopy) != 0;
         } else {
+            // What this frame drew and what the last one drew, both kept now.
+            std::vector<Area> changed = drawnBefore_;
+            changed.insert(changed.end(), drawnNow_.begin(), drawnNow_.end());
             for (const Area& a : Joined(std::move(changed))) {
                 copied = api_.BitBlt(face, at[0] + a.left, at[1] + a.top, a.right - a.left, a.bottom - a.top, picBody.hDC(), a.left, a.top,
                                      forms::kSrcCopy) != 0 &&
