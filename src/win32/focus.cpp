@@ -8,15 +8,18 @@ namespace tint::win32 {
 
 namespace {
 
-// Buttons, option buttons and text boxes take the focus; picture boxes are
-// panels to a keyboard user, with nothing to show that they hold it.
+// Every control with a window of its own takes the focus, picture boxes
+// too: the designs give them places in the tab order, and a face starts on
+// its tool bar or status bar, where a stray Enter presses nothing. Labels and
+// images have no window and never take it.
 bool TakesFocus(const Record& record) {
     using forms::ControlKind;
     switch (record.spec.kind) {
         case ControlKind::CommandButton:
         case ControlKind::GraphicalButton:
         case ControlKind::OptionButton:
-        case ControlKind::TextBox: break;
+        case ControlKind::TextBox:
+        case ControlKind::PictureBox: break;
         default: return false;
     }
     // IsWindowVisible also answers for the containers: nothing in a hidden
@@ -36,6 +39,11 @@ bool IsUserInput(UINT message) {
            message == BM_CLICK || message == WM_COMMAND || message == WM_SYSCOMMAND;
 }
 
+// A request to close a window may come to a hidden face too (from the task
+// list, another program, the end of the session): closing any face ends the
+// program, visible or not.
+bool IsCloseRequest(const MSG& msg) { return msg.message == WM_SYSCOMMAND && (msg.wParam & 0xFFF0) == SC_CLOSE; }
+
 }  // namespace
 
 std::vector<Record*> Win32WindowSystem::TabOrder(HWND form) {
@@ -54,6 +62,16 @@ void Win32WindowSystem::FocusControl(HWND form, HWND control) {
     // keyboard shows where the focus is.
     ::SendMessageW(form, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     ::SetFocus(control);
+}
+
+void Win32WindowSystem::PaintFocusCue(const Record& box, HDC dc) {
+    if (box.hwnd == nullptr || ::GetFocus() != box.hwnd) return;
+    if ((::SendMessageW(box.hwnd, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0) return;
+    // Inside the border, one pixel in, as a button draws its own.
+    RECT rect{};
+    ::GetClientRect(box.hwnd, &rect);
+    ::InflateRect(&rect, -1, -1);
+    ::DrawFocusRect(dc, &rect);
 }
 
 void Win32WindowSystem::FocusOnActivation(Record& form) {
@@ -115,7 +133,7 @@ bool Win32WindowSystem::HandleKey(const MSG& msg) {
 }
 
 bool Win32WindowSystem::ForHiddenForm(const MSG& msg) {
-    if (msg.hwnd == nullptr || !IsUserInput(msg.message)) return false;
+    if (msg.hwnd == nullptr || !IsUserInput(msg.message) || IsCloseRequest(msg)) return false;
     Record* form = FormOf(msg.hwnd);
     return form != nullptr && !::IsWindowVisible(form->hwnd);
 }

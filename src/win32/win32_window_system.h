@@ -105,6 +105,9 @@ private:
     void FocusControl(HWND form, HWND control);
     void FocusOnActivation(Record& form);
     void MoveFocus(Record& form, bool backwards);
+    // A picture box that holds the focus shows it with a focus rectangle,
+    // drawn over what it paints (its image is not touched).
+    void PaintFocusCue(const Record& box, HDC dc);
     // The keys a dialog would handle; true when the key was handled here.
     bool HandleKey(const MSG& msg);
     bool ForHiddenForm(const MSG& msg);

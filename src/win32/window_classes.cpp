@@ -59,10 +59,18 @@ LRESULT Win32WindowSystem::HandleMessage(Record& record, HWND hwnd, UINT msg, WP
                 ::BitBlt(dc, 0, 0, size.cx, size.cy, record.image.DC(), 0, 0, SRCCOPY);
             }
             PaintWindowless(record.windowless, dc, fonts_);
+            if (!record.isForm) PaintFocusCue(record, dc);
             ::EndPaint(hwnd, &ps);
             if (record.isForm && record.events != nullptr) record.events->OnPaint();
             return 0;
         }
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            if (record.isForm) break;
+            // A picture box's focus cue comes or goes: painted whole again,
+            // since the cue is drawn by inverting.
+            Redraw(record);
+            return 0;
         case WM_DRAWITEM: {
             const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
             const Record* button = RecordProperty(draw->hwndItem);

@@ -12,6 +12,7 @@ BUILD_DIR=$(cd "${1:?usage: $0 BUILD_DIR [ARGS...]}" && pwd) || exit 1
 shift
 E2E=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 . "$E2E/../../tools/wine-env.sh"
+TINT_USE_DISPLAY=${TINT_TESTS_ON_DISPLAY:-}
 
 if [ -f "$BUILD_DIR/wine-session.env" ]; then
     . "$BUILD_DIR/wine-session.env"

@@ -138,7 +138,7 @@ void PrintUtf8(const std::wstring& text) {
 
 int Usage() {
     std::fputs(
-        "usage: tint_probe syscolor N\n"
+        "usage: tint_probe syscolor N [N...]          (one line each)\n"
         "       tint_probe wait-window TITLE [MS]       (prints the client size)\n"
         "       tint_probe wait-msgbox TITLE [MS]       (prints the message text)\n"
         "       tint_probe close TITLE\n"
@@ -152,7 +152,8 @@ int Usage() {
         "       tint_probe caption TITLE CONTROL        (a control's caption, windowless ones too)\n"
         "       tint_probe tooltip TITLE CONTROL        (a control's tool tip)\n"
         "       tint_probe focus TITLE                  (the control that holds the focus in the face's thread)\n"
-        "       tint_probe click-hidden TITLE CONTROL   (a button of a hidden face)\n",
+        "       tint_probe click-hidden TITLE CONTROL   (a button of a hidden face)\n"
+        "       tint_probe close-hidden TITLE           (asks a hidden face to close)\n",
         stderr);
     return 2;
 }
@@ -166,7 +167,7 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"syscolor") {
         // A process reads the system colours once, when it starts, so only a
         // fresh probe sees a change.
-        std::printf("0x%08lX\n", static_cast<unsigned long>(::GetSysColor(_wtoi(argv[2]))));
+        for (int i = 2; i < argc; ++i) std::printf("0x%08lX\n", static_cast<unsigned long>(::GetSysColor(_wtoi(argv[i]))));
         return 0;
     }
     if (command == L"wait-window") {
@@ -192,11 +193,16 @@ int wmain(int argc, wchar_t** argv) {
         PrintUtf8(list.out);
         return 0;
     }
-    if (command == L"click-hidden" && argc > 3) {
+    if ((command == L"click-hidden" && argc > 3) || command == L"close-hidden") {
         // No user can reach a hidden face; only a message from outside can.
         HiddenSearch search{argv[2], nullptr};
         ::EnumWindows(FindHidden, reinterpret_cast<LPARAM>(&search));
         if (search.found == nullptr) return 1;
+        if (command == L"close-hidden") {
+            // What the task list or another program sends to close a window.
+            ::PostMessageW(search.found, WM_SYSCOMMAND, SC_CLOSE, 0);
+            return 0;
+        }
         HWND control = reinterpret_cast<HWND>(AskForm(search.found, tint::probe::kFindControl, argv[3]));
         if (control == nullptr) return 1;
         ::PostMessageW(control, BM_CLICK, 0, 0);

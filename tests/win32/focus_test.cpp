@@ -38,38 +38,58 @@ protected:
     HWND Focused() { return ::GetFocus(); }
 };
 
-// Visible, enabled buttons and option buttons, in tab order whatever their
-// stacking, inside picture boxes too; hidden and disabled ones, picture boxes
-// and labels are passed over. The walk wraps at both ends.
+// Visible, enabled windowed controls, picture boxes among them, in tab order
+// whatever their stacking, inside picture boxes too; hidden and disabled ones
+// and labels are passed over. The walk wraps at both ends, and a picture box
+// that holds the focus shows a focus rectangle.
 TEST_F(Focus, TabWalksTheTabOrderRound) {
     Handle later = Button(3, 1);
     Handle first = Button(1, 2);
     Handle option = Button(2, 3, 0, ControlKind::OptionButton);
     ControlSpec hidden;
-    hidden.kind = ControlKind::CommandButton;
+    hidden.kind = ControlKind::PictureBox;
     hidden.tabIndex = 0;
     hidden.visible = false;
     Make(hidden, 0);
     ControlSpec disabled = hidden;
+    disabled.kind = ControlKind::CommandButton;
     disabled.visible = true;
     disabled.enabled = false;
     disabled.tabIndex = 4;
     Make(disabled, 0);
+    ControlSpec label = disabled;
+    label.kind = ControlKind::Label;
+    label.enabled = true;
+    label.tabIndex = 0;
+    Make(label, 0);
     Handle box = Button(5, 0, 0, ControlKind::PictureBox);
     Handle inBox = Button(6, 4, box);
     ShowAndPaint();
 
     EXPECT_EQ(Focused(), Window(first)) << "a form shown starts at its first control";
+    // Two neighbours on the rectangle's top edge: its dots fall on one of them.
+    auto cue = [&] { return std::vector<COLORREF>{Shown(box, 1, 1), Shown(box, 2, 1)}; };
+    const std::vector<COLORREF> unfocused = cue();
     std::vector<HWND> walk;
-    for (int i = 0; i < 4; ++i) {
+    std::vector<COLORREF> focusedBox = unfocused;
+    for (int i = 0; i < 5; ++i) {
         Key(VK_TAB);
         walk.push_back(Focused());
+        if (Focused() == Window(box)) {
+            Settle();
+            focusedBox = cue();
+        }
     }
-    EXPECT_EQ(walk, (std::vector<HWND>{Window(option), Window(later), Window(inBox), Window(first)}));
+    EXPECT_EQ(walk, (std::vector<HWND>{Window(option), Window(later), Window(box), Window(inBox), Window(first)}));
+    EXPECT_NE(focusedBox, unfocused) << "the focus rectangle of the picture box";
+    Settle();
+    EXPECT_EQ(cue(), unfocused) << "gone with the focus";
     Key(VK_TAB, true);
     EXPECT_EQ(Focused(), Window(inBox));
     Key(VK_TAB, true);
-    EXPECT_EQ(Focused(), Window(later));
+    EXPECT_EQ(Focused(), Window(box));
+    Key(VK_RETURN);
+    EXPECT_TRUE(events_.commands.empty()) << "Enter on a picture box presses nothing";
 }
 
 TEST_F(Focus, EnterSpaceAndArrowsActOnTheFocusedControl) {
@@ -95,8 +115,9 @@ TEST_F(Focus, EnterSpaceAndArrowsActOnTheFocusedControl) {
 }
 
 // A form's focus is where the user left it when another window took over;
-// hidden and shown again, it starts afresh. Input sent to a hidden form
-// neither reaches it nor makes it the active window.
+// hidden and shown again, it starts afresh. Clicks and keys sent to a hidden
+// form neither reach it nor make it the active window; a request to close it
+// does reach it.
 TEST_F(Focus, FocusComesBackAndHiddenFormsTakeNoInput) {
     Handle first = Button(1, 21);
     Handle second = Button(2, 22);
@@ -128,9 +149,16 @@ TEST_F(Focus, FocusComesBackAndHiddenFormsTakeNoInput) {
     system_.HideForm(other);
     const int activations = otherEvents.activations;
     ::PostMessageW(Window(otherButtonHandle), BM_CLICK, 0, 0);
+    ::PostMessageW(Window(otherButtonHandle), WM_KEYDOWN, VK_RETURN, 1);
+    ::PostMessageW(Window(otherButtonHandle), WM_KEYDOWN, VK_SPACE, 1);
+    ::PostMessageW(Window(otherButtonHandle), WM_KEYUP, VK_SPACE, 0xC0000001);
     system_.DoEvents();
     EXPECT_TRUE(otherEvents.commands.empty());
     EXPECT_EQ(otherEvents.activations, activations);
+    EXPECT_EQ(::GetActiveWindow(), Window(form_));
+    ::PostMessageW(Window(other), WM_SYSCOMMAND, SC_CLOSE, 0);
+    system_.DoEvents();
+    EXPECT_EQ(otherEvents.closeRequests, 1) << "closed from outside while hidden";
     EXPECT_EQ(::GetActiveWindow(), Window(form_));
 
     system_.HideForm(form_);

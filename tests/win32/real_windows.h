@@ -16,8 +16,9 @@ struct RecordedEvents : forms::WindowEvents {
     std::vector<int> commands;
     std::vector<int> ticks;
     int activations = 0;
+    int closeRequests = 0;
     void OnActivated() override { ++activations; }
-    void OnCloseRequest(int) override {}
+    void OnCloseRequest(int) override { ++closeRequests; }
     void OnCommand(int controlId) override { commands.push_back(controlId); }
     void OnTimer(int timerId) override { ticks.push_back(timerId); }
     void OnPaint() override {}
