@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds and starts one program under Wine: tools/run.sh [THEME] [SECONDS]
 # THEME is peach, postgreen (the default), seablue, armygreen or pinkrose.
-# With a display the program runs until you close it. Without one it runs on
-# a virtual display (Xvfb) for SECONDS (default 5), then a screenshot is saved
-# and its path printed.
+# With a display the program opens there in a 1000x740 Wine desktop and runs
+# until you close it. Without one it runs on a virtual display (Xvfb) for
+# SECONDS (default 5), then a screenshot is saved and its path printed.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 theme=${1:-postgreen}
@@ -13,15 +13,42 @@ case $theme in peach | postgreen | seablue | armygreen | pinkrose) ;; *)
     exit 2
     ;;
 esac
-"$root/tools/build.sh" --programs-only >/dev/null
+case $seconds in '' | *[!0-9]* | 0)
+    echo "SECONDS must be a whole number above 0, not '$seconds'" >&2
+    exit 2
+    ;;
+esac
 BUILD_DIR="$root/build/windows"
+[ -x "$BUILD_DIR/tint_$theme.exe" ] || echo "building the programs (the first build takes a minute or two) ..."
+log=$(mktemp)
+if ! "$root/tools/build.sh" --programs-only >"$log" 2>&1; then
+    cat "$log" >&2
+    rm -f "$log"
+    exit 1
+fi
+rm -f "$log"
 . "$root/tools/wine-env.sh"
-headless=no
-[ -z "${DISPLAY:-}" ] && headless=yes
+headless=yes
+if [ -n "${DISPLAY:-}" ]; then
+    headless=no
+    TINT_USE_DISPLAY=1
+fi
+# Whatever ends the run, Ctrl+C included, takes the program, its Wine server
+# and our Xvfb with it.
+cleanup() {
+    set +e
+    [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null
+    wineserver -k 2>/dev/null
+    tint_stop_xvfb
+}
+trap cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
 tint_start_xvfb
 tint_prepare_prefix
 if [ "$headless" = no ]; then
-    exec wine "$BUILD_DIR/tint_$theme.exe"
+    wine "$BUILD_DIR/tint_$theme.exe"
+    exit 0
 fi
 wine "$BUILD_DIR/tint_$theme.exe" >/dev/null 2>&1 &
 pid=$!
@@ -29,7 +56,4 @@ sleep "$seconds"
 mkdir -p "$BUILD_DIR/screenshots"
 shot="$BUILD_DIR/screenshots/tint_${theme}_run.png"
 import -window root "$shot"
-kill "$pid" 2>/dev/null || true
-wineserver -k 2>/dev/null || true
-tint_stop_xvfb
 echo "screenshot: $shot"

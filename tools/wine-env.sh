@@ -1,7 +1,10 @@
 # Sourced by the scripts that run the programs under Wine: a prefix of our own
 # inside the build tree, a virtual desktop so Wine draws captions and menus in
 # the system colours, and a CJK font linked in so the Chinese captions show.
-# Needs BUILD_DIR set. Starts Xvfb when there is no display.
+# Needs BUILD_DIR set. Starts a virtual display (Xvfb) of its own, unless
+# TINT_USE_DISPLAY is set and there is a display: tools/run.sh sets it, so a
+# user sees the program; the tests leave the user's display and pointer alone
+# unless TINT_TESTS_ON_DISPLAY=1 asks for them there.
 
 export WINEPREFIX="${WINEPREFIX:-$BUILD_DIR/wineprefix}"
 export WINEDEBUG="${WINEDEBUG:--all}"
@@ -10,7 +13,7 @@ export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 export WINEARCH=win64
 
 tint_start_xvfb() {
-    if [ -n "${DISPLAY:-}" ] && [ -z "${TINT_FORCE_XVFB:-}" ]; then
+    if [ -n "${DISPLAY:-}" ] && [ -n "${TINT_USE_DISPLAY:-}" ]; then
         return 0
     fi
     local n

@@ -14,6 +14,7 @@ command=${1:?usage: wine-session.sh start|stop|run BUILD_DIR [PROGRAM ARGS...]}
 BUILD_DIR=$(cd "${2:?usage: wine-session.sh start|stop|run BUILD_DIR}" && pwd) || exit 1
 shift 2
 . "$(dirname "$0")/wine-env.sh"
+TINT_USE_DISPLAY=${TINT_TESTS_ON_DISPLAY:-}
 session="$BUILD_DIR/wine-session.env"
 
 # The Xvfb a run that was cut short left behind, if it is still there.
