@@ -44,9 +44,8 @@ LRESULT CALLBACK Win32WindowSystem::DispatcherProc(HWND hwnd, UINT msg, WPARAM w
 
 void Win32WindowSystem::Dispatch(MSG& msg) {
     // A click posted to a control of a hidden form would make that form the
-    // active window behind the user's back.
-    if (ForHiddenForm(msg)) return;
-    if (HandleKey(msg)) return;
+    // active window behind the user's back; a form's keys are no dialog's.
+    if (keyboard_.Intercept(msg)) return;
     ::TranslateMessage(&msg);
     ::DispatchMessageW(&msg);
 }

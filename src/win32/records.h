@@ -8,6 +8,7 @@
 // hwnd is null.
 #pragma once
 
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -42,5 +43,14 @@ struct Record {
 };
 
 inline forms::Handle ToHandle(const void* p) { return reinterpret_cast<forms::Handle>(p); }
+
+// Every record the window system made, by its handle.
+using RecordMap = std::map<forms::Handle, std::unique_ptr<Record>>;
+
+// The record of a form or windowed control; null for any other window.
+inline Record* Find(const RecordMap& records, HWND hwnd) {
+    auto it = records.find(ToHandle(hwnd));
+    return it == records.end() ? nullptr : it->second.get();
+}
 
 }  // namespace tint::win32

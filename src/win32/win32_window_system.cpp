@@ -27,10 +27,7 @@ std::unique_ptr<forms::WinApi> MakeWinApi() { return std::make_unique<Win32Api>(
 
 Record& Win32WindowSystem::Lookup(forms::Handle handle) { return *records_.at(handle); }
 
-Record* Win32WindowSystem::RecordOf(HWND hwnd) {
-    auto it = records_.find(ToHandle(hwnd));
-    return it == records_.end() ? nullptr : it->second.get();
-}
+Record* Win32WindowSystem::RecordOf(HWND hwnd) { return Find(records_, hwnd); }
 
 Record* Win32WindowSystem::FormOf(HWND hwnd) { return RecordOf(::GetAncestor(hwnd, GA_ROOT)); }
 
@@ -98,8 +95,7 @@ void Win32WindowSystem::ShowForm(forms::Handle form, forms::Handle owner) {
 void Win32WindowSystem::HideForm(forms::Handle form) {
     Record& record = Lookup(form);
     ::ShowWindow(record.hwnd, SW_HIDE);
-    // Shown again, it starts at its first control.
-    record.lastFocus = nullptr;
+    keyboard_.FormHidden(record);
 }
 
 forms::PixelSize Win32WindowSystem::ClientSize(forms::Handle form) {

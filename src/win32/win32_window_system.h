@@ -6,10 +6,10 @@
 // One class, its concerns in files of their own: records and the forms'
 // windows (win32_window_system.cpp), window classes and procedures
 // (window_classes.cpp), controls (controls.cpp), picture boxes
-// (picture_boxes.cpp, over persistent_image.h), focus and keyboard
-// (focus.cpp), the message loop (message_loop.cpp), clock, locale and files
-// (services.cpp) and the test probe's questions (probe_answers.cpp). What a
-// handle names is said in records.h.
+// (picture_boxes.cpp, over persistent_image.h), the message loop
+// (message_loop.cpp), clock, locale and files (services.cpp) and the test
+// probe's questions (probe_answers.cpp). Focus and keyboard are a class of
+// their own (keyboard.h). What a handle names is said in records.h.
 #pragma once
 
 #include <deque>
@@ -21,6 +21,7 @@
 
 #include "forms/window_system.h"
 #include "win32/fonts.h"
+#include "win32/keyboard.h"
 #include "win32/records.h"
 
 namespace tint::win32 {
@@ -100,18 +101,6 @@ private:
     // The image's device context with the box's font in force.
     HDC TextDC(Record& box);
 
-    // focus and keyboard (focus.cpp)
-    std::vector<Record*> TabOrder(HWND form);
-    void FocusControl(HWND form, HWND control);
-    void FocusOnActivation(Record& form);
-    void MoveFocus(Record& form, bool backwards);
-    // A picture box that holds the focus shows it with a focus rectangle,
-    // drawn over what it paints (its image is not touched).
-    void PaintFocusCue(const Record& box, HDC dc);
-    // The keys a dialog would handle; true when the key was handled here.
-    bool HandleKey(const MSG& msg);
-    bool ForHiddenForm(const MSG& msg);
-
     // message loop (message_loop.cpp)
     void Dispatch(MSG& msg);
     void RunOnePostedTask();
@@ -123,7 +112,8 @@ private:
     HWND dispatcher_ = nullptr;
     // Before the records: their images hold fonts selected until they go.
     FontCache fonts_;
-    std::map<forms::Handle, std::unique_ptr<Record>> records_;
+    RecordMap records_;
+    Keyboard keyboard_{records_};
     std::deque<std::function<void()>> posted_;
 };
 

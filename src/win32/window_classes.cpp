@@ -59,7 +59,7 @@ LRESULT Win32WindowSystem::HandleMessage(Record& record, HWND hwnd, UINT msg, WP
                 ::BitBlt(dc, 0, 0, size.cx, size.cy, record.image.DC(), 0, 0, SRCCOPY);
             }
             PaintWindowless(record.windowless, dc, fonts_);
-            if (!record.isForm) PaintFocusCue(record, dc);
+            if (!record.isForm) keyboard_.PaintFocusCue(record, dc);
             ::EndPaint(hwnd, &ps);
             if (record.isForm && record.events != nullptr) record.events->OnPaint();
             return 0;
@@ -102,8 +102,7 @@ std::optional<LRESULT> Win32WindowSystem::HandleFormMessage(Record& form, HWND h
     switch (msg) {
         case WM_ACTIVATE:
             if (LOWORD(wp) == WA_INACTIVE) {
-                HWND focus = ::GetFocus();
-                if (focus != nullptr && ::IsChild(hwnd, focus)) form.lastFocus = focus;
+                keyboard_.FormDeactivated(form);
                 return std::nullopt;
             }
             form.events->OnActivated();
@@ -113,7 +112,7 @@ std::optional<LRESULT> Win32WindowSystem::HandleFormMessage(Record& form, HWND h
         case WM_SETFOCUS:
             // The form itself takes no keys: as in a dialog, the focus goes
             // on to a control, after activation and after a restore alike.
-            if (::IsWindowVisible(hwnd)) FocusOnActivation(form);
+            if (::IsWindowVisible(hwnd)) keyboard_.FormFocused(form);
             return 0;
         case WM_CLOSE: form.events->OnCloseRequest(0); return 0;
         case WM_QUERYENDSESSION: form.events->OnCloseRequest(2); return TRUE;

@@ -1,6 +1,4 @@
-// Focus and keyboard: a face is an ordinary window, not a dialog, so the
-// keys a dialog manager would handle are handled here.
-#include "win32/win32_window_system.h"
+#include "win32/keyboard.h"
 
 #include <algorithm>
 
@@ -44,9 +42,18 @@ bool IsUserInput(UINT message) {
 // program, visible or not.
 bool IsCloseRequest(const MSG& msg) { return msg.message == WM_SYSCOMMAND && (msg.wParam & 0xFFF0) == SC_CLOSE; }
 
+void FocusControl(HWND form, HWND control) {
+    // Whatever the system's setting for focus cues, a form driven from the
+    // keyboard shows where the focus is.
+    ::SendMessageW(form, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    ::SetFocus(control);
+}
+
 }  // namespace
 
-std::vector<Record*> Win32WindowSystem::TabOrder(HWND form) {
+bool Keyboard::Intercept(const MSG& msg) { return ForHiddenForm(msg) || HandleKey(msg); }
+
+std::vector<Record*> Keyboard::TabOrder(HWND form) const {
     // The design's tab order, not the stacking order that Windows would walk:
     // the designs order the two differently.
     std::vector<Record*> order;
@@ -57,14 +64,7 @@ std::vector<Record*> Win32WindowSystem::TabOrder(HWND form) {
     return order;
 }
 
-void Win32WindowSystem::FocusControl(HWND form, HWND control) {
-    // Whatever the system's setting for focus cues, a form driven from the
-    // keyboard shows where the focus is.
-    ::SendMessageW(form, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
-    ::SetFocus(control);
-}
-
-void Win32WindowSystem::PaintFocusCue(const Record& box, HDC dc) {
+void Keyboard::PaintFocusCue(const Record& box, HDC dc) const {
     if (box.hwnd == nullptr || ::GetFocus() != box.hwnd) return;
     if ((::SendMessageW(box.hwnd, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0) return;
     // Inside the border, one pixel in, as a button draws its own.
@@ -74,11 +74,16 @@ void Win32WindowSystem::PaintFocusCue(const Record& box, HDC dc) {
     ::DrawFocusRect(dc, &rect);
 }
 
-void Win32WindowSystem::FocusOnActivation(Record& form) {
+void Keyboard::FormDeactivated(Record& form) {
+    HWND focus = ::GetFocus();
+    if (focus != nullptr && ::IsChild(form.hwnd, focus)) form.lastFocus = focus;
+}
+
+void Keyboard::FormFocused(Record& form) {
     // Back from another program the focus returns where it was; a form that
     // has just been shown starts at its first control.
     HWND target = form.lastFocus;
-    Record* control = target != nullptr && ::IsChild(form.hwnd, target) ? RecordOf(target) : nullptr;
+    Record* control = target != nullptr && ::IsChild(form.hwnd, target) ? Find(records_, target) : nullptr;
     if (control == nullptr || !TakesFocus(*control)) {
         std::vector<Record*> order = TabOrder(form.hwnd);
         if (order.empty()) return;
@@ -87,7 +92,7 @@ void Win32WindowSystem::FocusOnActivation(Record& form) {
     FocusControl(form.hwnd, target);
 }
 
-void Win32WindowSystem::MoveFocus(Record& form, bool backwards) {
+void Keyboard::MoveFocus(Record& form, bool backwards) {
     std::vector<Record*> order = TabOrder(form.hwnd);
     if (order.empty()) return;
     const size_t count = order.size();
@@ -102,7 +107,7 @@ void Win32WindowSystem::MoveFocus(Record& form, bool backwards) {
     FocusControl(form.hwnd, order[next]->hwnd);
 }
 
-bool Win32WindowSystem::HandleKey(const MSG& msg) {
+bool Keyboard::HandleKey(const MSG& msg) {
     if (msg.message != WM_KEYDOWN || msg.hwnd == nullptr) return false;
     Record* form = FormOf(msg.hwnd);
     if (form == nullptr) return false;
@@ -115,7 +120,7 @@ bool Win32WindowSystem::HandleKey(const MSG& msg) {
     // Space reaches the focused button itself; Enter and the arrows are what
     // a dialog would handle, and a face is no dialog.
     HWND focus = ::GetFocus();
-    Record* focused = focus != nullptr ? RecordOf(focus) : nullptr;
+    Record* focused = focus != nullptr ? Find(records_, focus) : nullptr;
     if (focused == nullptr || focused->isForm) return false;
     if (msg.wParam == VK_RETURN && IsPushButton(*focused)) {
         // One press, one click: a held key's repeats press nothing more.
@@ -132,7 +137,7 @@ bool Win32WindowSystem::HandleKey(const MSG& msg) {
     return false;
 }
 
-bool Win32WindowSystem::ForHiddenForm(const MSG& msg) {
+bool Keyboard::ForHiddenForm(const MSG& msg) const {
     if (msg.hwnd == nullptr || !IsUserInput(msg.message) || IsCloseRequest(msg)) return false;
     Record* form = FormOf(msg.hwnd);
     return form != nullptr && !::IsWindowVisible(form->hwnd);
