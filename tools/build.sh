@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Builds the five Windows programs (cross-compiled with mingw-w64) into
-# build/windows and the native unit tests into build/native.
+# build/windows and the native unit tests into build/native: the "windows"
+# and "native" presets of CMakePresets.json. Given presets, it builds those
+# instead (tools/build.sh windows-clang: the Windows tree with clang).
 set -eu
-root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$(dirname "$0")/.."
 jobs=$(nproc 2>/dev/null || echo 4)
-cmake -S "$root" -B "$root/build/windows" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
-    -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$root/build/windows" -j "$jobs"
-if [ "${1:-}" != "--programs-only" ]; then
-    cmake -S "$root" -B "$root/build/native" -DCMAKE_BUILD_TYPE=Debug >/dev/null
-    cmake --build "$root/build/native" -j "$jobs"
-fi
+[ $# -gt 0 ] || set -- windows native
+for preset in "$@"; do
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset" -j "$jobs"
+done

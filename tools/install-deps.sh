@@ -3,7 +3,7 @@
 # fresh machine lacks. Asks for rights only when something is missing: as
 # root it installs directly, as another user through sudo.
 set -eu
-packages="cmake g++ libgtest-dev libgmock-dev g++-mingw-w64-x86-64 wine wine64 fonts-wine xvfb xdotool fonts-wqy-microhei imagemagick python3"
+packages="cmake g++ libgtest-dev libgmock-dev g++-mingw-w64-x86-64 clang lld wine wine64 fonts-wine xvfb xdotool fonts-wqy-microhei imagemagick python3"
 missing=""
 for p in $packages; do
     dpkg -s "$p" >/dev/null 2>&1 || missing="$missing $p"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds and starts one program under Wine: tools/run.sh [THEME] [SECONDS]
-# THEME is peach, postgreen (the default), seablue, armygreen or pinkrose.
+# THEME is one of the programs' themes (postgreen is the default; the list
+# is CMakeLists.txt's, written to build/windows/programs.txt).
 # With a display the program opens there in a 1000x740 Wine desktop and runs
 # until you close it. Without one it runs on a virtual display (Xvfb) for
 # SECONDS (default 5), then a screenshot is saved and its path printed.
@@ -8,25 +9,25 @@ set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 theme=${1:-postgreen}
 seconds=${2:-5}
-case $theme in peach | postgreen | seablue | armygreen | pinkrose) ;; *)
-    echo "unknown theme '$theme': peach, postgreen, seablue, armygreen or pinkrose" >&2
-    exit 2
-    ;;
-esac
 case $seconds in '' | *[!0-9]* | 0)
     echo "SECONDS must be a whole number above 0, not '$seconds'" >&2
     exit 2
     ;;
 esac
 BUILD_DIR="$root/build/windows"
-[ -x "$BUILD_DIR/tint_$theme.exe" ] || echo "building the programs (the first build takes a minute or two) ..."
-log=$(mktemp)
-if ! "$root/tools/build.sh" --programs-only >"$log" 2>&1; then
-    cat "$log" >&2
-    rm -f "$log"
-    exit 1
+# Quiet unless a step fails, when its output shows.
+quietly() {
+    local out
+    out=$("$@" 2>&1) || { printf '%s\n' "$out" >&2; exit 1; }
+}
+cd "$root"
+quietly cmake --preset windows
+if ! grep -qx -- "$theme" "$BUILD_DIR/programs.txt"; then
+    echo "unknown theme '$theme': one of $(paste -sd' ' "$BUILD_DIR/programs.txt")" >&2
+    exit 2
 fi
-rm -f "$log"
+[ -x "$BUILD_DIR/tint_$theme.exe" ] || echo "building the programs (the first build takes a minute or two) ..."
+quietly cmake --build --preset windows -j "$(nproc 2>/dev/null || echo 4)"
 . "$root/tools/wine-env.sh"
 headless=yes
 if [ -n "${DISPLAY:-}" ]; then

@@ -122,4 +122,17 @@ extern const ThemeTable kSeaBlue;
 extern const ThemeTable kArmyGreen;
 extern const ThemeTable kPinkRose;
 
+// A build: the theme a program is named after ("postgreen" for
+// tint_postgreen) and its table.
+struct Build {
+    const char* name;
+    const ThemeTable& table;
+};
+
+// Every build, in the order of CMakeLists.txt's list of the programs, which
+// writes this table: for the tests and benchmarks that take each build in
+// turn. The table lies in a file of its own, so a program, which does not
+// use it, still links only its own theme.
+std::span<const Build> AllBuilds();
+
 }  // namespace tint::themes

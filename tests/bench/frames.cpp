@@ -34,11 +34,6 @@ public:
     std::wstring TodayAsText() override { return L"2026/5/1"; }
 };
 
-struct Build {
-    const char* name;
-    const tint::themes::ThemeTable& table;
-};
-
 // A frame, read back from the device context it was built in.
 class FrameReader {
 public:
@@ -194,16 +189,11 @@ int main(int argc, char** argv) {
         return 2;
     }
     const bool record = std::strcmp(argv[1], "record") == 0;
-    const Build builds[] = {{"peach", tint::themes::kPeach},
-                            {"postgreen", tint::themes::kPostGreen},
-                            {"seablue", tint::themes::kSeaBlue},
-                            {"armygreen", tint::themes::kArmyGreen},
-                            {"pinkrose", tint::themes::kPinkRose}};
     const char* faceNames[] = {"frmFancyfrm", "frmFancyfrm1", "frmFancyfrm2"};
     std::vector<std::string> got;
     FixedDateWindowSystem system(::GetModuleHandleW(nullptr));
     tint::win32::Win32Api api;
-    for (const Build& build : builds) {
+    for (const tint::themes::Build& build : tint::themes::AllBuilds()) {
         // Each build's program lives to the end of the run, as its windows do.
         auto* app = new forms::Application(system, tint::faces::kProgramTitle);
         auto* program = new tint::faces::Program(*app, api, build.table);

@@ -14,9 +14,9 @@ using tint::testing::TestProgram;
 namespace themes = tint::themes;
 using themes::FaceId;
 
-class Switching : public ::testing::TestWithParam<const themes::ThemeTable*>, protected TestProgram {
+class Switching : public ::testing::TestWithParam<themes::Build>, protected TestProgram {
 protected:
-    Switching() : TestProgram(*GetParam()) {}
+    Switching() : TestProgram(GetParam().table) {}
 
     void StartReady() { program.Run(); }
 
@@ -56,14 +56,14 @@ TEST_P(Switching, ShowsNextFaceThenHidesThisOneThenWritesTheHandOff) {
     for (const std::string& l : system.log) {
         if (l.rfind("ShowForm", 0) == 0 || l.rfind("HideForm", 0) == 0 || l.rfind("SetCaption Text", 0) == 0) order.push_back(l);
     }
-    const auto& h = GetParam()->Profile(FaceId::Startup).handoffRgb;
+    const auto& h = GetParam().table.Profile(FaceId::Startup).handoffRgb;
     EXPECT_EQ(order, (std::vector<std::string>{"ShowForm " + std::to_string(second.hWnd()) + " owner " + std::to_string(startup.hWnd()),
                                                "HideForm " + std::to_string(startup.hWnd()), "SetCaption Text3 " + std::to_string(h[0]),
                                                "SetCaption Text4 " + std::to_string(h[1]), "SetCaption Text5 " + std::to_string(h[2])}));
     // The activation ran after the writes: the hand-off colour is applied at once.
     system.RunPosted();
     EXPECT_EQ(api.sysColours[15], forms::RGB(h[0], h[1], h[2]));
-    EXPECT_EQ(api.sysColours[GetParam()->Profile(FaceId::Second).accentColourElement], GetParam()->Profile(FaceId::Second).accentColour);
+    EXPECT_EQ(api.sysColours[GetParam().table.Profile(FaceId::Second).accentColourElement], GetParam().table.Profile(FaceId::Second).accentColour);
 }
 
 TEST_P(Switching, FullCycleLoadsEachFaceOnceAndLeavesTheHandOffValues) {
@@ -80,7 +80,7 @@ TEST_P(Switching, FullCycleLoadsEachFaceOnceAndLeavesTheHandOffValues) {
     SwitchFrom(third);
     EXPECT_EQ(Count("CreateForm"), 3);  // no face loads a second time
 
-    const themes::ThemeTable& t = *GetParam();
+    const themes::ThemeTable& t = GetParam().table;
     auto texts = [](Face& f) { return std::vector<std::wstring>{f.Text3.Text(), f.Text4.Text(), f.Text5.Text()}; };
     auto handoff = [&](FaceId from) {
         const auto& h = t.Profile(from).handoffRgb;
@@ -125,8 +125,8 @@ TEST_P(Switching, EachFaceHasItsOwnOptionButton) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Builds, Switching,
-                         ::testing::Values(&themes::kPeach, &themes::kPostGreen, &themes::kSeaBlue, &themes::kArmyGreen, &themes::kPinkRose),
-                         [](const auto& info) { return std::string(tint::testing::Narrow(info.param->programName)).substr(5); });
+                         ::testing::ValuesIn(themes::AllBuilds()),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SwitchingPostGreen, HandOffTextsAreTheDesignedOnes) {
     TestProgram t(themes::kPostGreen);

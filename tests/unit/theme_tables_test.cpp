@@ -15,18 +15,8 @@ namespace {
 
 constexpr FaceId kFaces[] = {FaceId::Startup, FaceId::Second, FaceId::Third};
 
-struct Build {
-    const char* name;
-    const ThemeTable& table;
-};
-
-const Build kBuilds[] = {
-    {"peach", kPeach},         {"postgreen", kPostGreen}, {"seablue", kSeaBlue},
-    {"armygreen", kArmyGreen}, {"pinkrose", kPinkRose},
-};
-
 const char* NameOf(const ThemeTable& t) {
-    for (const Build& b : kBuilds)
+    for (const Build& b : AllBuilds())
         if (&b.table == &t) return b.name;
     return "?";
 }
@@ -65,7 +55,7 @@ void ExpectRect(const ThemeTable& table, FaceId face, Placed control, TwipsRect 
 // Rules every build must keep; the rest of the program relies on them.
 
 TEST(ThemeTableInvariants, HoldInEveryFaceOfEveryBuild) {
-    for (const Build& b : kBuilds) {
+    for (const Build& b : AllBuilds()) {
         SCOPED_TRACE(b.name);
         const ThemeTable& t = b.table;
         for (FaceId id : kFaces) {
@@ -124,7 +114,7 @@ TEST(ThemeTableInvariants, HoldInEveryFaceOfEveryBuild) {
 
 TEST(ThemeTableInvariants, ValuesSharedByAllBuildsAgree) {
     std::set<std::wstring> names;
-    for (const Build& b : kBuilds) {
+    for (const Build& b : AllBuilds()) {
         SCOPED_TRACE(b.name);
         const ThemeTable& t = b.table;
         const FaceProfile& s = t.Profile(FaceId::Startup);
@@ -279,7 +269,7 @@ TEST(ThemeProfiles, GradientsAndFrameColours) {
 
 TEST(ThemeProfiles, MiddleZoneAboutTableAndFormColours) {
     // Only the peach start-up face draws its middle zone in red.
-    for (const Build& b : kBuilds) {
+    for (const Build& b : AllBuilds()) {
         const Channels& c = b.table.Profile(FaceId::Startup).middleZoneColour;
         const bool peach = &b.table == &kPeach;
         SCOPED_TRACE(b.name);
