@@ -303,7 +303,7 @@ public:
     void PlaceAfter(Control& control, const Control& after);
     // Gives each control the identifier idOf names for it, in place of its
     // declaration order, so that another process can find it by that alone;
-    // one idOf gives 0 keeps its own. Before the form loads.
+    // one that idOf gives 0 keeps its own. Before the form loads.
     void NameControlIds(int (*idOf)(std::wstring_view name));
 
 protected:

@@ -283,6 +283,9 @@ int wmain(int argc, wchar_t** argv) {
     }
     HWND form = WaitFor(argv[2], nullptr, 0);
     if (form == nullptr) return 1;
+    const bool onWindow = argc > 3 && (command == L"centre" || command == L"enabled" || command == L"checked" || command == L"click");
+    HWND control = argc > 3 ? ControlWindow(form, argv[3]) : nullptr;
+    if (onWindow && control == nullptr) return 1;
     if (command == L"focus") {
         GUITHREADINFO info{};
         info.cbSize = sizeof(info);
@@ -300,27 +303,19 @@ int wmain(int argc, wchar_t** argv) {
         // lies at its top-left corner. A real click there comes from xdotool,
         // since input injected with SendInput does not reach other processes
         // under Wine's virtual desktop.
-        HWND control = ControlWindow(form, argv[3]);
-        if (control == nullptr) return 1;
         RECT rect{};
         ::GetWindowRect(control, &rect);
         std::printf("%ld %ld\n", (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
         return 0;
     }
-    if (command == L"caption" && argc > 3) {
-        HWND control = ControlWindow(form, argv[3]);
+    if ((command == L"caption" || command == L"tooltip") && argc > 3) {
+        // A windowed control's caption is its window's text.
         std::wstring text;
-        if (control != nullptr) {
+        if (command == L"caption" && control != nullptr) {
             text = TextOf(control);
-        } else if (!Ask(form, tint::probe::kCaption, argv[3], text)) {
+        } else if (!Ask(form, command == L"caption" ? tint::probe::kCaption : tint::probe::kToolTip, argv[3], text)) {
             return 1;
         }
-        PrintUtf8(text.empty() ? L"(none)" : text);
-        return 0;
-    }
-    if (command == L"tooltip" && argc > 3) {
-        std::wstring text;
-        if (!Ask(form, tint::probe::kToolTip, argv[3], text)) return 1;
         PrintUtf8(text.empty() ? L"(none)" : text);
         return 0;
     }
@@ -329,14 +324,10 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (command == L"enabled" && argc > 3) {
-        HWND control = ControlWindow(form, argv[3]);
-        if (control == nullptr) return 1;
         std::printf("%d\n", ::IsWindowEnabled(control) ? 1 : 0);
         return 0;
     }
     if (command == L"checked" && argc > 3) {
-        HWND control = ControlWindow(form, argv[3]);
-        if (control == nullptr) return 1;
         std::printf("%d\n", ::SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
         return 0;
     }
@@ -352,8 +343,6 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (command == L"click" && argc > 3) {
-        HWND control = ControlWindow(form, argv[3]);
-        if (control == nullptr) return 1;
         ::PostMessageW(control, BM_CLICK, 0, 0);
         return 0;
     }
