@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "faces/control_ids.h"
+
 namespace tint::faces {
 
 using forms::False;
@@ -46,6 +48,7 @@ Face::Face(Program& program, FaceId id, const FaceLayout& layout)
     // cmdMusic, so that it lies over cmdExit in the column they share.
     if (id != FaceId::Startup) PlaceAfter(picBody, Option1);
     if (id == FaceId::Third) PlaceAfter(cmdMusic, picToolBar);
+    NameControlIds(ControlIdOf);
 
     cmdExit.Click = [this] { cmdExit_Click(); };
     mnuFileExit.Click = [this] { mnuFileExit_Click(); };

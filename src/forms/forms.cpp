@@ -364,6 +364,13 @@ double Form::ScaleHeight() { return Loaded() ? app_.System().ClientSize(handle_)
 
 Handle Form::hDC() { return Loaded() ? app_.System().FormDC(handle_) : 0; }
 
+void Form::NameControlIds(int (*idOf)(std::wstring_view name)) {
+    if (Loaded()) return;
+    for (Control* control : controls_) {
+        if (int id = idOf(control->Name()); id != 0) control->spec_.id = id;
+    }
+}
+
 void Form::PlaceAfter(Control& control, const Control& after) {
     auto from = std::find(controls_.begin(), controls_.end(), &control);
     if (from == controls_.end() || Loaded()) return;

@@ -7,6 +7,7 @@
 #include <functional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "forms/picture.h"
@@ -300,6 +301,10 @@ public:
     // Puts control right after another in the design order, which is the
     // order of making and so of stacking; before the form loads.
     void PlaceAfter(Control& control, const Control& after);
+    // Gives each control the identifier idOf names for it, in place of its
+    // declaration order, so that another process can find it by that alone;
+    // one that idOf gives 0 keeps its own. Before the form loads.
+    void NameControlIds(int (*idOf)(std::wstring_view name));
 
 protected:
     virtual void Form_Load() {}

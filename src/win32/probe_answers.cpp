@@ -3,30 +3,33 @@
 #include "win32/probe_protocol.h"
 #include "win32/win32_window_system.h"
 
+#include <string_view>
+
 namespace tint::win32 {
 
-std::optional<LRESULT> Win32WindowSystem::AnswerProbe(HWND form, UINT msg, WPARAM wp) {
-    static const UINT findControl = ::RegisterWindowMessageW(probe::kFindControl);
-    static const UINT findCommand = ::RegisterWindowMessageW(probe::kFindCommand);
-    static const UINT getCaption = ::RegisterWindowMessageW(probe::kGetCaption);
-    static const UINT getToolTip = ::RegisterWindowMessageW(probe::kGetToolTip);
-    static const UINT nameOf = ::RegisterWindowMessageW(probe::kNameOf);
-    auto text = [](const std::wstring& t) -> LRESULT { return ::GlobalAddAtomW(t.empty() ? L"(none)" : t.c_str()); };
-    if (msg == nameOf) {
-        Record* control = RecordOf(reinterpret_cast<HWND>(wp));
-        return control != nullptr && !control->isForm && FormWindowOf(*control) == form ? text(control->spec.name) : 0;
+LRESULT Win32WindowSystem::AnswerProbe(HWND form, WPARAM wp, LPARAM lp) {
+    // The question comes from any process of the session. The system has
+    // copied cbData bytes for us, but what they hold, and how long they say
+    // the name is, is not to be trusted.
+    const auto* question = reinterpret_cast<const COPYDATASTRUCT*>(lp);
+    if (question == nullptr || (question->dwData != probe::kCaption && question->dwData != probe::kToolTip)) return FALSE;
+    if (question->lpData == nullptr || question->cbData == 0 || question->cbData % sizeof(wchar_t) != 0 ||
+        question->cbData > probe::kMaxName * sizeof(wchar_t)) {
+        return FALSE;
     }
-    if (msg != findControl && msg != findCommand && msg != getCaption && msg != getToolTip) return std::nullopt;
-    wchar_t name[256] = {};
-    if (::GlobalGetAtomNameW(static_cast<ATOM>(wp), name, 256) == 0) return 0;
-    for (const auto& [handle, other] : records_) {
-        if (other->isForm || other->spec.name != name || FormWindowOf(*other) != form) continue;
-        if (msg == findCommand) return other->spec.id;
-        if (msg == getCaption) return text(other->spec.caption);
-        if (msg == getToolTip) return text(other->spec.toolTip);
-        return reinterpret_cast<LRESULT>(other->hwnd);
+    const std::wstring_view name(static_cast<const wchar_t*>(question->lpData), question->cbData / sizeof(wchar_t));
+    for (const auto& [handle, control] : records_) {
+        if (control->isForm || control->spec.name != name || FormWindowOf(*control) != form) continue;
+        const bool caption = question->dwData == probe::kCaption;
+        if (caption && control->hwnd != nullptr) return FALSE;
+        const std::wstring& text = caption ? control->spec.caption : control->spec.toolTip;
+        COPYDATASTRUCT answer{probe::kAnswer, static_cast<DWORD>(text.size() * sizeof(wchar_t)), const_cast<wchar_t*>(text.c_str())};
+        // An asker that has gone, or hangs, must not hold the face up.
+        DWORD_PTR ignored = 0;
+        return ::SendMessageTimeoutW(reinterpret_cast<HWND>(wp), WM_COPYDATA, reinterpret_cast<WPARAM>(form), reinterpret_cast<LPARAM>(&answer),
+                                     SMTO_ABORTIFHUNG, 1000, &ignored) != 0;
     }
-    return 0;
+    return FALSE;
 }
 
 }  // namespace tint::win32

@@ -105,8 +105,8 @@ private:
     void Dispatch(MSG& msg);
     void RunOnePostedTask();
 
-    // the test probe's questions (probe_answers.cpp)
-    std::optional<LRESULT> AnswerProbe(HWND form, UINT msg, WPARAM wp);
+    // the test probe's questions (probe_answers.cpp): a form's WM_COPYDATA
+    LRESULT AnswerProbe(HWND form, WPARAM wp, LPARAM lp);
 
     HINSTANCE instance_;
     HWND dispatcher_ = nullptr;

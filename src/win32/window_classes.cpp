@@ -90,6 +90,10 @@ LRESULT Win32WindowSystem::HandleMessage(Record& record, HWND hwnd, UINT msg, WP
                 return 0;
             }
             break;
+        case WM_COPYDATA:
+            // Another process's question.
+            if (record.isForm) return AnswerProbe(hwnd, wp, lp);
+            break;
         default: break;
     }
     if (record.isForm && record.events != nullptr) {
@@ -119,8 +123,6 @@ std::optional<LRESULT> Win32WindowSystem::HandleFormMessage(Record& form, HWND h
         case WM_TIMER: form.events->OnTimer(static_cast<int>(wp)); return 0;
         default: break;
     }
-    // Registered messages: another process's questions.
-    if (msg >= 0xC000) return AnswerProbe(hwnd, msg, wp);
     return std::nullopt;
 }
 

@@ -11,7 +11,9 @@
 // Each face also spends a full pass hidden, its frames unseen, and is then
 // shown again: the frames after that must be the ones a face that was never
 // hidden shows at the same place of its text.
-// Usage: tint_frames record|check FILE   (the recording: tests/bench/frames.golden)
+// Usage: tint_frames record|check FILE   (the recording: tests/bench/frames.golden,
+// headed by "# " lines naming the environment it was made in, which frames.sh
+// writes and compares)
 #include "faces/face.h"
 #include "win32/win32_api.h"
 #include "win32/win32_window_system.h"
@@ -215,7 +217,14 @@ int main(int argc, char** argv) {
     }
     std::ifstream in(argv[2], std::ios::binary);
     std::vector<std::string> want;
-    for (std::string line; std::getline(in, line);) want.push_back(line);
+    std::size_t headLines = 0;
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind("# ", 0) == 0 && want.empty()) {
+            ++headLines;
+        } else {
+            want.push_back(line);
+        }
+    }
     std::string where;
     int tick = 0;
     int differing = 0;
@@ -230,7 +239,7 @@ int main(int argc, char** argv) {
         }
         if (g == w) continue;
         if (++differing <= 10) {
-            std::printf("frames: %s, line %zu (shown tick %d): expected '%s', got '%s'\n", where.c_str(), i + 1, tick, w.c_str(), g.c_str());
+            std::printf("frames: %s, line %zu (shown tick %d): expected '%s', got '%s'\n", where.c_str(), headLines + i + 1, tick, w.c_str(), g.c_str());
         }
     }
     std::printf("frames: the face showed a frame other than picBody's after %d of %d ticks\n", wrongOnFace, shownTicks);

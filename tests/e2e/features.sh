@@ -24,6 +24,15 @@ twelve_hours='^(0[1-9]|1[0-2]):[0-5][0-9]:[0-5][0-9] (AM|PM)  $'
 clock=$(until_matches "$twelve_hours" 10 probe caption "$CAPTION" lblClock)
 check "clock: the label holds the time on the 12-hour clock and two blanks" yes \
     "$(printf '%s' "$clock" | grep -qE "$twelve_hours" && echo yes || echo "no ('$clock')")"
+# The probe's questions come from other processes: wrong ones go unanswered
+# and harm nothing, and reading leaves the session's atom table as it was.
+check "probe: malformed questions get no answer" 0 "$(probe malformed "$CAPTION")"
+atoms=$(probe atoms)
+reads=0
+for _ in $(seq 24); do
+    probe caption "$CAPTION" lblClock | grep -qE "$twelve_hours" && reads=$((reads + 1))
+done
+check "probe: 24 reads of the clock label, the session's global atoms as before" "24 reads, $atoms atoms" "$reads reads, $(probe atoms) atoms"
 probe click "$CAPTION" Command1 >/dev/null
 check "sword: the menu text colour of the load comes back" "$before7" "$(wait_colour 7 "$before7" 10)"
 check "sword: the inactive caption colour of the load comes back" "$before3" "$(probe syscolor 3)"

@@ -1,7 +1,9 @@
 // The end-to-end tests' second process: finds the program's windows, reads
 // system colours and window state, and acts as the user would, through window
 // messages. One command per run; results on standard output; exit code 0 when
-// the command succeeded.
+// the command succeeded. A control is found by the identifier its design name
+// has (faces/control_ids.h); only what no standard call reads from outside is
+// asked of the face (win32/probe_protocol.h).
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
@@ -11,6 +13,7 @@
 #include <cwchar>
 #include <string>
 
+#include "faces/control_ids.h"
 #include "win32/probe_protocol.h"
 
 namespace {
@@ -43,29 +46,93 @@ HWND WaitFor(const wchar_t* title, const wchar_t* className, int timeoutMs) {
     }
 }
 
-DWORD_PTR Ask(HWND form, const wchar_t* message, WPARAM wp) {
+struct ChildSearch {
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK FindChild(HWND hwnd, LPARAM lp) {
+    auto* s = reinterpret_cast<ChildSearch*>(lp);
+    if (::GetDlgCtrlID(hwnd) != s->id) return TRUE;
+    s->found = hwnd;
+    return FALSE;
+}
+
+// A control's window, among all the form's descendants, by design name.
+HWND ControlWindow(HWND form, const wchar_t* name) {
+    ChildSearch s{tint::faces::ControlIdOf(name), nullptr};
+    if (s.id != 0) ::EnumChildWindows(form, FindChild, reinterpret_cast<LPARAM>(&s));
+    return s.found;
+}
+
+// The answer, as the face's WM_COPYDATA brought it to our window.
+struct Answer {
+    WNDPROC base;
+    bool arrived;
+    std::wstring text;
+};
+Answer answer{};
+
+LRESULT CALLBACK TakeAnswer(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lp);
+    if (msg != WM_COPYDATA || data == nullptr || data->dwData != tint::probe::kAnswer) return ::CallWindowProcW(answer.base, hwnd, msg, wp, lp);
+    if (data->cbData % sizeof(wchar_t) != 0 || (data->cbData != 0 && data->lpData == nullptr)) return FALSE;
+    answer.text.assign(static_cast<const wchar_t*>(data->lpData), data->cbData / sizeof(wchar_t));
+    answer.arrived = true;
+    return TRUE;
+}
+
+// Asks the face a question of probe_protocol.h with the data given; true when
+// an answer came. The window the answer comes to is a message-only one of a
+// class Windows already has, so the question registers nothing in the session.
+bool AskRaw(HWND form, std::uintptr_t question, WPARAM replyTo, const void* data, DWORD bytes, std::wstring& text) {
+    HWND inbox = ::CreateWindowExW(0, L"Static", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    answer = {reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(inbox, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TakeAnswer))), false, L""};
+    COPYDATASTRUCT ask{question, bytes, const_cast<void*>(data)};
     DWORD_PTR result = 0;
-    ::SendMessageTimeoutW(form, ::RegisterWindowMessageW(message), wp, 0, SMTO_ABORTIFHUNG, 5000, &result);
-    return result;
+    ::SendMessageTimeoutW(form, WM_COPYDATA, replyTo == 0 ? reinterpret_cast<WPARAM>(inbox) : replyTo, reinterpret_cast<LPARAM>(&ask),
+                          SMTO_ABORTIFHUNG, 5000, &result);
+    ::DestroyWindow(inbox);
+    text = answer.text;
+    return answer.arrived;
 }
 
-// Asks the form about one of its controls by design name.
-DWORD_PTR AskForm(HWND form, const wchar_t* message, const wchar_t* name) {
-    ATOM atom = ::GlobalAddAtomW(name);
-    DWORD_PTR result = Ask(form, message, atom);
-    ::GlobalDeleteAtom(atom);
-    return result;
+bool Ask(HWND form, std::uintptr_t question, const std::wstring& name, std::wstring& text) {
+    return AskRaw(form, question, 0, name.data(), static_cast<DWORD>(name.size() * sizeof(wchar_t)), text);
 }
 
-// Text the form answered with, as a global atom that is ours to delete.
-bool TakeAtomText(DWORD_PTR answer, std::wstring& text) {
-    auto atom = static_cast<ATOM>(answer);
-    if (atom == 0) return false;
-    wchar_t buffer[256] = {};
-    ::GlobalGetAtomNameW(atom, buffer, 256);
-    ::GlobalDeleteAtom(atom);
-    text = buffer;
-    return true;
+// Questions no face must answer, nor fall over at, each wrong in one way;
+// how many were answered.
+int AskMalformed(HWND form) {
+    using namespace tint::probe;
+    const std::wstring clock = L"lblClock", tooLong(4096, L'x'), withNul(L"lblClock\0lblMusic", 17);
+    const auto bytes = [](const std::wstring& s) { return static_cast<DWORD>(s.size() * sizeof(wchar_t)); };
+    const struct {
+        std::uintptr_t question;
+        WPARAM replyTo;  // 0: the probe's own window
+        const void* data;
+        DWORD bytes;
+    } wrong[] = {
+        {kCaption, 0, clock.data(), 3},  // half a character
+        {kCaption, 0, nullptr, 0},
+        {kCaption, 0, tooLong.data(), bytes(tooLong)},
+        {kCaption, 0, withNul.data(), bytes(withNul)},  // a name is as long as it says, not to its first nul
+        {kAnswer, 0, clock.data(), bytes(clock)},  // not a question
+        {kCaption, reinterpret_cast<WPARAM>(form), clock.data(), bytes(clock)},  // answer to the face itself
+        {kCaption, 0x7FFF0, clock.data(), bytes(clock)},  // answer to no window
+    };
+    int answered = 0;
+    std::wstring text;
+    for (const auto& w : wrong) answered += AskRaw(form, w.question, w.replyTo, w.data, w.bytes, text);
+    return answered;
+}
+
+// Global atoms in the session's table: those from strings lie in 0xC000-0xFFFF.
+int CountAtoms() {
+    int count = 0;
+    wchar_t name[256];
+    for (unsigned atom = 0xC000; atom <= 0xFFFF; ++atom) count += ::GlobalGetAtomNameW(static_cast<ATOM>(atom), name, 256) != 0;
+    return count;
 }
 
 struct HiddenSearch {
@@ -116,7 +183,7 @@ BOOL CALLBACK ListFace(HWND hwnd, LPARAM lp) {
     std::wstring line;
     for (const wchar_t* name : {L"Text3", L"Text4", L"Text5"}) {
         if (!line.empty()) line += L",";
-        line += TextOf(reinterpret_cast<HWND>(AskForm(hwnd, tint::probe::kFindControl, name)));
+        line += TextOf(ControlWindow(hwnd, name));
     }
     if (::GetForegroundWindow() == hwnd) line += L" active";
     if (!visible) line += L" hidden";
@@ -153,7 +220,9 @@ int Usage() {
         "       tint_probe tooltip TITLE CONTROL        (a control's tool tip)\n"
         "       tint_probe focus TITLE                  (the control that holds the focus in the face's thread)\n"
         "       tint_probe click-hidden TITLE CONTROL   (a button of a hidden face)\n"
-        "       tint_probe close-hidden TITLE           (asks a hidden face to close)\n",
+        "       tint_probe close-hidden TITLE           (asks a hidden face to close)\n"
+        "       tint_probe malformed TITLE              (asks wrong questions; prints how many were answered)\n"
+        "       tint_probe atoms                        (how many global atoms the session holds)\n",
         stderr);
     return 2;
 }
@@ -161,6 +230,10 @@ int Usage() {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+    if (argc == 2 && std::wcscmp(argv[1], L"atoms") == 0) {
+        std::printf("%d\n", CountAtoms());
+        return 0;
+    }
     if (argc < 3) return Usage();
     std::wstring command = argv[1];
     int timeout = argc > 3 ? _wtoi(argv[3]) : 10000;
@@ -203,20 +276,24 @@ int wmain(int argc, wchar_t** argv) {
             ::PostMessageW(search.found, WM_SYSCOMMAND, SC_CLOSE, 0);
             return 0;
         }
-        HWND control = reinterpret_cast<HWND>(AskForm(search.found, tint::probe::kFindControl, argv[3]));
+        HWND control = ControlWindow(search.found, argv[3]);
         if (control == nullptr) return 1;
         ::PostMessageW(control, BM_CLICK, 0, 0);
         return 0;
     }
     HWND form = WaitFor(argv[2], nullptr, 0);
     if (form == nullptr) return 1;
+    const bool onWindow = argc > 3 && (command == L"centre" || command == L"enabled" || command == L"checked" || command == L"click");
+    HWND control = argc > 3 ? ControlWindow(form, argv[3]) : nullptr;
+    if (onWindow && control == nullptr) return 1;
     if (command == L"focus") {
         GUITHREADINFO info{};
         info.cbSize = sizeof(info);
         if (!::GetGUIThreadInfo(::GetWindowThreadProcessId(form, nullptr), &info)) return 1;
         std::wstring name = L"(none)";
-        if (info.hwndFocus != nullptr && !TakeAtomText(Ask(form, tint::probe::kNameOf, reinterpret_cast<WPARAM>(info.hwndFocus)), name)) {
-            name = L"(not a control)";
+        if (info.hwndFocus != nullptr) {
+            name = ::IsChild(form, info.hwndFocus) ? tint::faces::ControlNameOf(::GetDlgCtrlID(info.hwndFocus)) : L"";
+            if (name.empty()) name = L"(not a control)";
         }
         PrintUtf8(name);
         return 0;
@@ -226,28 +303,31 @@ int wmain(int argc, wchar_t** argv) {
         // lies at its top-left corner. A real click there comes from xdotool,
         // since input injected with SendInput does not reach other processes
         // under Wine's virtual desktop.
-        HWND control = reinterpret_cast<HWND>(AskForm(form, tint::probe::kFindControl, argv[3]));
-        if (control == nullptr) return 1;
         RECT rect{};
         ::GetWindowRect(control, &rect);
         std::printf("%ld %ld\n", (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
         return 0;
     }
     if ((command == L"caption" || command == L"tooltip") && argc > 3) {
+        // A windowed control's caption is its window's text.
         std::wstring text;
-        if (!TakeAtomText(AskForm(form, command == L"caption" ? tint::probe::kGetCaption : tint::probe::kGetToolTip, argv[3]), text)) return 1;
-        PrintUtf8(text);
+        if (command == L"caption" && control != nullptr) {
+            text = TextOf(control);
+        } else if (!Ask(form, command == L"caption" ? tint::probe::kCaption : tint::probe::kToolTip, argv[3], text)) {
+            return 1;
+        }
+        PrintUtf8(text.empty() ? L"(none)" : text);
+        return 0;
+    }
+    if (command == L"malformed") {
+        std::printf("%d\n", AskMalformed(form));
         return 0;
     }
     if (command == L"enabled" && argc > 3) {
-        HWND control = reinterpret_cast<HWND>(AskForm(form, tint::probe::kFindControl, argv[3]));
-        if (control == nullptr) return 1;
         std::printf("%d\n", ::IsWindowEnabled(control) ? 1 : 0);
         return 0;
     }
     if (command == L"checked" && argc > 3) {
-        HWND control = reinterpret_cast<HWND>(AskForm(form, tint::probe::kFindControl, argv[3]));
-        if (control == nullptr) return 1;
         std::printf("%d\n", ::SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
         return 0;
     }
@@ -263,14 +343,12 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (command == L"click" && argc > 3) {
-        HWND control = reinterpret_cast<HWND>(AskForm(form, tint::probe::kFindControl, argv[3]));
-        if (control == nullptr) return 1;
         ::PostMessageW(control, BM_CLICK, 0, 0);
         return 0;
     }
     if (command == L"menu" && argc > 3) {
         // What choosing the item sends: WM_COMMAND with its identifier.
-        DWORD_PTR id = AskForm(form, tint::probe::kFindCommand, argv[3]);
+        const int id = tint::faces::ControlIdOf(argv[3]);
         if (id == 0) return 1;
         ::PostMessageW(form, WM_COMMAND, MAKEWPARAM(id, 0), 0);
         return 0;
