@@ -1,9 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 
 #include "doubles/test_program.h"
 #include "faces/face.h"
+
+namespace tint::themes {
+// A build shows by its name in the listing and in a failure.
+void PrintTo(const Build& build, std::ostream* os) { *os << build.name; }
+}  // namespace tint::themes
 
 namespace {
 
