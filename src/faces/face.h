@@ -29,11 +29,15 @@ forms::PixelRect Twips(int left, int top, int width, int height);
 forms::PixelRect Twips(const themes::TwipsRect& rect);
 
 // What the design of one face gives that the other faces' designs do not:
-// the places of its controls (twips) and whether it carries the banner.
+// the places of its controls (twips), where its hint lies, how its controls
+// stack, and whether it carries the banner.
 struct FaceLayout {
     themes::TwipsRect Text5, Text4, Text3, Command2, Option1, picBody;
-    themes::TwipsRect toolBarLabel, swordLabel, picSBPanel1;
-    bool banner;  // picSBPanel1 and picBody carry the banner picture
+    themes::TwipsRect toolBarLabel, swordLabel, picSBPanel1, hintLabel;
+    bool hintOnBanner;         // on picSBPanel1; otherwise on the status bar itself
+    bool picBodyAfterOption1;  // made, and so stacked, right after Option1
+    bool cmdMusicFirst;        // the tool bar's first control, over cmdExit in the column they share
+    bool banner;               // picSBPanel1 and picBody carry the banner picture
 };
 
 // The bands of picBody by which the scroller colours each row: the top tenth,
@@ -54,6 +58,7 @@ private:
     // Declared first: the controls below are made from them.
     Program& program_;
     FaceId id_;
+    const FaceLayout& layout_;
     const themes::FaceProfile& profile_;
     const themes::FaceDesign& design_;
     forms::WinApi& api_;
@@ -75,8 +80,7 @@ public:
     forms::Label swordLabel{*this, &picToolBar, LabelName(design_.swordLabel)};
     forms::PictureBox picStatusBar{*this, nullptr, L"picStatusBar"};
     forms::PictureBox picSBPanel1{*this, &picStatusBar, L"picSBPanel1"};
-    // The start-up face's hint lies on the banner panel, the third face's on the bar.
-    forms::Label hintLabel{*this, id_ == FaceId::Startup ? &picSBPanel1 : &picStatusBar, LabelName(design_.hintLabel)};
+    forms::Label hintLabel{*this, layout_.hintOnBanner ? &picSBPanel1 : &picStatusBar, LabelName(design_.hintLabel)};
     forms::Label lblMusic{*this, &picStatusBar, L"lblMusic"};
     forms::Label lblClock{*this, &picStatusBar, L"lblClock"};
     forms::PictureBox picLogo1{*this, nullptr, L"picLogo(1)"};
@@ -208,7 +212,7 @@ private:
     int ticksSinceWhole_ = 0;
 
     static std::wstring LabelName(const themes::LabelDesign& label) { return label.name != nullptr ? label.name : L""; }
-    void ApplyDesign(const FaceLayout& layout);
+    void ApplyDesign();
     void ApplyLabel(forms::Label& label, const themes::LabelDesign& design, forms::PixelRect rect);
     void ApplyThemeRects();
     void LayoutStep();

@@ -100,7 +100,6 @@ public:
     void SetVisible(bool visible);
     bool Enabled() const { return spec_.enabled; }
     void SetEnabled(bool enabled);
-    const std::wstring& ToolTipText() const { return spec_.toolTip; }
     void SetToolTipText(const std::wstring& text);
 
     int Left() const { return spec_.rect.left; }
@@ -177,15 +176,12 @@ public:
 
     // 0 none, 1 docked to the top of the form's inner area, 2 to the bottom:
     // full width, its own height.
-    int Align() const { return align_; }
     void SetAlign(int align);
-    // Only pixels (3) are used; other scales are kept but not applied.
-    int ScaleMode() const { return scaleMode_; }
-    void SetScaleMode(int mode) { scaleMode_ = mode; }
+    // Every box works in pixels (3), whatever it is set to.
+    void SetScaleMode(int /*mode*/) {}
     bool AutoRedraw() const { return autoRedraw_; }
     void SetAutoRedraw(bool on) { autoRedraw_ = on; }
     // 0 flat (1-pixel border), 1 three-dimensional (2 pixels); no border stays none.
-    int Appearance() const { return spec_.border == BorderStyle::ThreeD ? 1 : 0; }
     void SetAppearance(int appearance);
     // Sizes the box to its picture whenever it has one.
     bool AutoSize() const { return autoSize_; }
@@ -219,8 +215,6 @@ private:
     void PictureChanged() override;
     void RequireCreated() const;
 
-    int align_ = 0;
-    int scaleMode_ = 3;
     bool autoRedraw_ = false;
     bool autoSize_ = false;
     float currentX_ = 0;
