@@ -118,8 +118,4 @@ void Form::OnTimer(int timerId) {
     app_.Dispatch([timer] { timer->Tick(); });
 }
 
-void Form::OnPaint() {
-    app_.Dispatch([this] { Form_Paint(); });
-}
-
 }  // namespace forms

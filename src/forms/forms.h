@@ -298,7 +298,6 @@ public:
 protected:
     virtual void Form_Load() {}
     virtual void Form_Activate() {}
-    virtual void Form_Paint() {}
     virtual void Form_QueryUnload(Boolean& cancel, std::int16_t& unloadMode) {
         (void)cancel;
         (void)unloadMode;
@@ -313,7 +312,6 @@ private:
     void OnCloseRequest(int mode) override;
     void OnCommand(int controlId) override;
     void OnTimer(int timerId) override;
-    void OnPaint() override;
     void QueryUnloadThenUnload(std::int16_t mode);
 
     Application& app_;

@@ -27,7 +27,7 @@ HDC Win32WindowSystem::TextDC(Record& box) {
         box.image.SetFont(fonts_.For(box.spec.font));
         box.imageFontCurrent = true;
     }
-    return box.image.DC();
+    return box.image.HandOut();
 }
 
 forms::Picture Win32WindowSystem::CopyImage(forms::Handle box) { return Lookup(box).image.Copy(); }
