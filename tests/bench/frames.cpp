@@ -124,17 +124,13 @@ int shownTicks = 0;
 int wrongOnFace = 0;
 
 // One tick, and what it leaves: the fields always, and the frame when the
-// face is shown.
-// Now and then, too, part of the face is left to be erased and painted from
-// outside, as a window dragged across it and away leaves it, while the tick
-// runs; the paint comes before the next tick, and the face must be whole again.
+// face is shown. Now and then part of the face is left to be erased and
+// painted from outside while the tick runs, as a window dragged across it and
+// away leaves it; painted before the next tick, the face must be whole again.
 std::uint64_t Tick(tint::faces::Face& face, FrameReader& reader, FrameReader& window) {
-    if (face.Visible()) ++shownTicks;
-    const bool uncovered = face.Visible() && shownTicks % 89 == 0;
-    if (uncovered) {
-        RECT dragged{120, 200, 420, 380};
-        ::RedrawWindow(reinterpret_cast<HWND>(face.hWnd()), &dragged, nullptr, RDW_INVALIDATE | RDW_ERASE);
-    }
+    const RECT dragged{120, 200, 420, 380};
+    const bool uncovered = face.Visible() && ++shownTicks % 89 == 0;
+    if (uncovered) ::RedrawWindow(reinterpret_cast<HWND>(face.hWnd()), &dragged, nullptr, RDW_INVALIDATE | RDW_ERASE);
     if (face.Visible() && shownTicks % 97 == 0) {
         // The whole face, or a band across the middle of it.
         HWND form = reinterpret_cast<HWND>(face.hWnd());

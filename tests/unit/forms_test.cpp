@@ -193,9 +193,8 @@ TEST_F(FormsTest, PropertiesSetBeforeLoadBecomeTheDesign) {
     EXPECT_TRUE(button.visible);
 }
 
-// Each drawn area gains a margin of 2 and loses what lies off the image; the
-// first two overlap, and the last two touch, so they make two areas, each as
-// wide and as deep as what it joins.
+// Each drawn area gains a margin and loses what lies off the image; the first
+// two overlap and the last two touch: two areas, as wide and deep as they join.
 TEST(DrawnAreas, AreWidenedOnTheImageAndMergedByRows) {
     using forms::Area;
     EXPECT_EQ(forms::WidenedOnImage({10, 300, 500, 320}, 2, 601, 557), (Area{8, 298, 502, 322}));
