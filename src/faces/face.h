@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "faces/title_outline.h"
 #include "forms/forms.h"
 #include "forms/win_api.h"
-#include "faces/title_outline.h"
 #include "themes/theme.h"
 
 namespace tint::faces {

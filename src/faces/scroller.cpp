@@ -90,32 +90,29 @@ void Face::Timer2_Timer() {
     // text moves on and picBody's position, size and colour follow the rows
     // as on a shown face.
     const bool shown = Visible();
-    // 1. The background wipes the previous frame.
+    // The background wipes the previous frame.
     if (shown) Skip([&] { api_.BitBlt(picBody.hDC(), 0, 0, bodyWidth, bodyHeight, memDC[0], 0, 0, forms::kSrcCopy); });
-    // 2.
     float rowOffset = 0;
     RowColour colour{};
     double logoW = 0, logoH = 0, logoX = 0, logoY = 0;
     const ScrollLimits limits = ScrollLimits::For(bodyHeight);
     const int lastRow = static_cast<int>(aboutLines.size()) - 1;
 
-    // 3. Every row, from the title down.
     for (int row = 0; row <= lastRow; ++row) {
         const std::wstring& text = aboutLines[row][0];
         const std::wstring& size = aboutLines[row][1];
-        // 3.1 An empty size cannot be converted and the size in force stays;
+        // An empty size cannot be converted and the size in force stays;
         // it is several rows of every tick, so it is not left to fail.
         if (!size.empty()) Skip([&] { picBody.SetFontSize(forms::CInt(size)); });
-        // 3.2 and 3.3: centred, at the row's height.
+        // Centred, at the row's height.
         Skip([&] { picBody.SetCurrentX(static_cast<float>(bodyWidth / 2.0 - Measure(row).width / 2.0)); });
         Skip([&] { picBody.SetCurrentY(static_cast<float>(scrollTop + static_cast<double>(rowOffset))); });
-        // 3.4
         Skip([&] { logoW = picLogo(0).ScaleWidth(); });
         Skip([&] { logoH = picLogo(0).ScaleHeight(); });
         Skip([&] { logoX = picBody.CurrentX() - logoW / 2; });
         Skip([&] { logoY = picBody.CurrentY() + 10; });
 
-        // 3.5 The logo comes from the zone of the row's top; the row's own
+        // The logo comes from the zone of the row's top; the row's own
         // colour below is judged after the row has made room for it.
         if (row == 1) {
             if (shown) {
@@ -129,7 +126,7 @@ void Face::Timer2_Timer() {
             Skip([&] { picBody.SetCurrentY(static_cast<float>(scrollTop + static_cast<double>(rowOffset))); });
         }
 
-        // 3.6 The colour of the zone of the row's top; in the top zone, the
+        // The colour of the zone of the row's top; in the top zone, the
         // last row ends the pass once it nears the top edge.
         const float top = picBody.CurrentY();
         const ScrollZone zone = limits.ZoneOf(top);
@@ -141,7 +138,6 @@ void Face::Timer2_Timer() {
             break;
         }
 
-        // 3.7 to 3.9
         Skip([&] { rowOffset = rowOffset + static_cast<float>(Measure(row).height + lineGap); });
         colour = {std::min(colour.red, 255.0), std::min(colour.green, 255.0), std::min(colour.blue, 255.0)};
         // A negative channel (a row far below the bottom edge) fails, and the
@@ -151,7 +147,7 @@ void Face::Timer2_Timer() {
             Skip([&] { picBody.SetForeColor(forms::RGB(colour.red, colour.green, colour.blue)); });
         }
 
-        // 3.10 The title outlined, every other row in filled letters; a row
+        // The title outlined, every other row in filled letters; a row
         // that cannot reach the frame only moves the position on.
         if (!shown || !MayReachFrame(row, top)) {
             Skip([&] { MovePastRow(picBody, static_cast<float>(Measure(row).height)); });
@@ -162,13 +158,11 @@ void Face::Timer2_Timer() {
         } else {
             Skip([&] { picBody.Print(text); });
         }
-        // 3.11
         if (stopRequested != forms::False) break;
     }
 
-    // 4.
     Skip([&] { scrollTop = scrollTop - kScrollStep; });
-    // 5. The frame, centred on the face.
+    // The frame, centred on the face.
     if (shown) {
         Skip([&] {
             const double offX = (ScaleWidth() - bodyWidth) / 2;

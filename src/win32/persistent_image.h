@@ -30,7 +30,7 @@ public:
     HDC DC() const { return dc_.Get(); }
     // The device context, handed out for drawing that is not the image's own.
     HDC HandOut() {
-        frames_->Look();
+        if (frames_) frames_->Look();
         return dc_.Get();
     }
     SIZE Size() const { return size_; }
