@@ -71,7 +71,8 @@ void FramePresenter::WindowDestroyed(HWND window) {
 }
 
 void FramePresenter::Look() {
-    if (!drawnKnown_) return;
+    if (!drawnKnown_ || !mayHaveDrawn_) return;
+    mayHaveDrawn_ = false;
     RECT bounds{};
     const UINT state = ::GetBoundsRect(image_, &bounds, DCB_RESET);
     if (state == 0) {
@@ -89,7 +90,9 @@ void FramePresenter::Forget(SIZE size) {
 }
 
 bool FramePresenter::PutBackground(HDC source) {
-    // What was drawn since the last frame went out goes too.
+    // What was drawn since the last frame went out goes too, by whatever
+    // device context handed out before.
+    mayHaveDrawn_ = true;
     Look();
     if (!drawnKnown_) imageKnown_ = false;
     drawnBefore_.insert(drawnBefore_.end(), drawnNow_.begin(), drawnNow_.end());
@@ -113,6 +116,7 @@ bool FramePresenter::PutBackground(HDC source) {
 }
 
 bool FramePresenter::Present(HDC target, HWND window, int x, int y) {
+    mayHaveDrawn_ = true;
     Look();
     const bool changesKnown = shownCurrent_ && frameKnown_ && drawnKnown_ && window == shownOn_ && x == shownAt_.x && y == shownAt_.y;
     // What this frame drew and what the last one drew, both kept now.

@@ -43,12 +43,18 @@ public:
     static void WindowHidden(HWND window);
     static void WindowDestroyed(HWND window);
 
-    // The image's device context is handed out: what was drawn since the last look is noted.
-    void Look();
+    // The image's device context is handed out for drawing: what was drawn
+    // since it was last handed out is noted first.
+    void HandingOut() {
+        Look();
+        mayHaveDrawn_ = true;
+    }
     // The image was drawn on by other means than its device context, or was resized.
     void Forget(SIZE size);
 
 private:
+    // Notes where drawing reached since the device context was last handed out.
+    void Look();
     bool PutBackground(HDC source);
     bool Present(HDC target, HWND window, int x, int y);
     bool CopyAreas(HDC dst, int x, int y, HDC src, const std::vector<forms::Area>& areas);
@@ -58,6 +64,7 @@ private:
     // Areas the last frame drew, and this one since the background went back.
     std::vector<forms::Area> drawnBefore_, drawnNow_;
     bool drawnKnown_ = false;      // GDI gathers the bounds, and all that was drawn is in drawnNow_
+    bool mayHaveDrawn_ = false;    // the device context was handed out since the last look
     bool imageKnown_ = false;      // the image is its background but for drawnBefore_
     bool frameKnown_ = false;      // the frame being built is known to differ from the last only in the areas
     bool backgroundBack_ = false;  // the background was put back since the last copy to a window

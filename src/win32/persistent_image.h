@@ -28,9 +28,9 @@ public:
 
     bool Exists() const { return dc_.Get() != nullptr; }
     HDC DC() const { return dc_.Get(); }
-    // The device context, handed out for drawing that is not the image's own.
+    // The device context, handed out for drawing.
     HDC HandOut() {
-        if (frames_) frames_->Look();
+        if (frames_) frames_->HandingOut();
         return dc_.Get();
     }
     SIZE Size() const { return size_; }
