@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "faces/title_outline.h"
 #include "forms/forms.h"
 #include "forms/win_api.h"
 #include "themes/theme.h"
@@ -29,11 +30,15 @@ forms::PixelRect Twips(int left, int top, int width, int height);
 forms::PixelRect Twips(const themes::TwipsRect& rect);
 
 // What the design of one face gives that the other faces' designs do not:
-// the places of its controls (twips) and whether it carries the banner.
+// the places of its controls (twips), where its hint lies, how its controls
+// stack, and whether it carries the banner.
 struct FaceLayout {
     themes::TwipsRect Text5, Text4, Text3, Command2, Option1, picBody;
-    themes::TwipsRect toolBarLabel, swordLabel, picSBPanel1;
-    bool banner;  // picSBPanel1 and picBody carry the banner picture
+    themes::TwipsRect toolBarLabel, swordLabel, picSBPanel1, hintLabel;
+    bool hintOnBanner;         // on picSBPanel1; otherwise on the status bar itself
+    bool picBodyAfterOption1;  // made, and so stacked, right after Option1
+    bool cmdMusicFirst;        // the tool bar's first control, over cmdExit in the column they share
+    bool banner;               // picSBPanel1 and picBody carry the banner picture
 };
 
 // The bands of picBody by which the scroller colours each row: the top tenth,
@@ -54,6 +59,7 @@ private:
     // Declared first: the controls below are made from them.
     Program& program_;
     FaceId id_;
+    const FaceLayout& layout_;
     const themes::FaceProfile& profile_;
     const themes::FaceDesign& design_;
     forms::WinApi& api_;
@@ -75,8 +81,7 @@ public:
     forms::Label swordLabel{*this, &picToolBar, LabelName(design_.swordLabel)};
     forms::PictureBox picStatusBar{*this, nullptr, L"picStatusBar"};
     forms::PictureBox picSBPanel1{*this, &picStatusBar, L"picSBPanel1"};
-    // The start-up face's hint lies on the banner panel, the third face's on the bar.
-    forms::Label hintLabel{*this, id_ == FaceId::Startup ? &picSBPanel1 : &picStatusBar, LabelName(design_.hintLabel)};
+    forms::Label hintLabel{*this, layout_.hintOnBanner ? &picSBPanel1 : &picStatusBar, LabelName(design_.hintLabel)};
     forms::Label lblMusic{*this, &picStatusBar, L"lblMusic"};
     forms::Label lblClock{*this, &picStatusBar, L"lblClock"};
     forms::PictureBox picLogo1{*this, nullptr, L"picLogo(1)"};
@@ -125,7 +130,6 @@ public:
     // ---- handlers ----
     void Form_Load() override;
     void Form_Activate() override;
-    void Form_Paint() override;
     void Form_QueryUnload(Boolean& cancel, std::int16_t& unloadMode) override;
     void cmdExit_Click();
     void mnuFileExit_Click();
@@ -169,46 +173,17 @@ private:
     };
     const MeasuredRow& Measure(int row);
     std::vector<MeasuredRow> measuredRows_;
-    // The title's outline as a path of straight lines, kept with the size and
-    // place it was made at: turning letters into a path is most of what the
-    // title costs, and from tick to tick only the path's height changes.
-    struct TitlePath {
-        double points = 0;
-        std::int32_t x = 0, y = 0;
-        std::vector<std::int32_t> xy;
-        std::vector<std::uint8_t> types;
+    // Whether a row whose top is at top can have pixels on the frame.
+    bool MayReachFrame(int row, float top);
+    struct RowColour {
+        double red = 0, green = 0, blue = 0;
     };
-    void DrawTitle(const std::wstring& text, float height);
-    // Where Print of a row of that height would leave picBody's position.
-    void PassOver(float height);
-    TitlePath titlePath_;
-    // The parts of picBody a tick drew on, right and bottom edges excluded.
-    // Outside them a frame is the background, and two frames differ only
-    // inside what either drew: so a tick puts the background back only
-    // where the last one drew, and copies to the face only what either drew.
-    struct Area {
-        std::int32_t left = 0, top = 0, right = 0, bottom = 0;
-    };
-    void PutBackground();
-    // After each drawing, and before the copy: where the drawing since the
-    // last note reached, as GDI's bounds say.
-    void NoteDrawn();
-    void CopyFrame();
-    static constexpr std::int32_t kMargin = 2;
-    static constexpr int kTicksBetweenWholeFrames = 100;
-    // Sorted from the top; areas whose rows overlap or touch made one, as
-    // wide as the widest: one copy each, and the rows copied once.
-    static std::vector<Area> Joined(std::vector<Area> areas);
-    std::vector<Area> drawnBefore_, drawnNow_;
-    bool drawnKnown_ = false;  // all this tick drew is in drawnNow_
-    bool bodyKnown_ = false;   // picBody is the background but for drawnBefore_
-    // The face shows picBody's last frame, at faceAt_; a paint may wipe it.
-    bool faceCurrent_ = false;
-    std::array<std::int32_t, 2> faceAt_{};
-    int ticksSinceWhole_ = 0;
+    // A row's colour by the zone its top lies in, before the upper clamp.
+    RowColour ZoneColour(ScrollZone zone, float top) const;
+    TitleOutline titleOutline_{api_};
 
     static std::wstring LabelName(const themes::LabelDesign& label) { return label.name != nullptr ? label.name : L""; }
-    void ApplyDesign(const FaceLayout& layout);
+    void ApplyDesign();
     void ApplyLabel(forms::Label& label, const themes::LabelDesign& design, forms::PixelRect rect);
     void ApplyThemeRects();
     void LayoutStep();

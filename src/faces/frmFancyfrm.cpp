@@ -17,6 +17,10 @@ constexpr FaceLayout kLayout{
     .toolBarLabel = {3600, 60, 2985, 195},
     .swordLabel = {7620, 60, 1035, 255},
     .picSBPanel1 = {-1110, 60, 6060, 1860},
+    .hintLabel = {1080, 30, 4875, 285},
+    .hintOnBanner = true,
+    .picBodyAfterOption1 = false,
+    .cmdMusicFirst = false,
     .banner = true,
 };
 

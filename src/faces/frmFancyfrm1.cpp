@@ -16,6 +16,10 @@ constexpr FaceLayout kLayout{
     .toolBarLabel = {3600, 90, 2475, 285},
     .swordLabel = {7620, 60, 1005, 255},
     .picSBPanel1 = {0, 0, 1305, 345},
+    .hintLabel = {2520, 90, 2145, 255},
+    .hintOnBanner = false,
+    .picBodyAfterOption1 = true,
+    .cmdMusicFirst = false,
     .banner = false,
 };
 

@@ -16,6 +16,10 @@ constexpr FaceLayout kLayout{
     .toolBarLabel = {3600, 60, 2865, 285},
     .swordLabel = {0, 0, 0, 0},
     .picSBPanel1 = {0, 0, 1305, 345},
+    .hintLabel = {2520, 90, 2145, 255},
+    .hintOnBanner = false,
+    .picBodyAfterOption1 = true,
+    .cmdMusicFirst = true,
     .banner = false,
 };
 

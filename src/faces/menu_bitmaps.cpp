@@ -4,10 +4,9 @@
 namespace tint::faces {
 
 namespace {
-// Four is MF_BITMAP, which the call has no use for; what matters is that it
-// lacks MF_BYPOSITION, so the item is found by its command identifier in the
-// menu bar and all its drop-downs.
-constexpr std::int32_t kByCommand = 4;
+// MF_BITMAP, which the call has no use for; it lacks MF_BYPOSITION, which is
+// what matters: the item is looked for in the menu bar and all its drop-downs.
+constexpr std::int32_t kFindItemByCommandId = 4;
 }  // namespace
 
 void Face::InitMenuBitmaps() {
@@ -17,7 +16,7 @@ void Face::InitMenuBitmaps() {
     for (std::int32_t position = 0; position < 3; ++position) {
         const std::int32_t id = api_.GetMenuItemID(fileMenu, position);
         // The same bitmap whether or not a check mark is set: none ever is.
-        api_.SetMenuItemBitmaps(menuBar, id, kByCommand, pictures[position]->Picture().Handle(), pictures[position]->Picture().Handle());
+        api_.SetMenuItemBitmaps(menuBar, id, kFindItemByCommandId, pictures[position]->Picture().Handle(), pictures[position]->Picture().Handle());
     }
 }
 
@@ -28,7 +27,7 @@ void Face::SetMenuItemImage(std::int16_t pos, Boolean state) {
     // Only True itself is on: any other non-zero state shows the off picture.
     const bool on = state == forms::True;
     forms::Image& picture = pos == 0 ? (on ? imgMusic : ImgMusic2) : (on ? imgClock : imgClock2);
-    api_.SetMenuItemBitmaps(menuBar, id, kByCommand, picture.Picture().Handle(), picture.Picture().Handle());
+    api_.SetMenuItemBitmaps(menuBar, id, kFindItemByCommandId, picture.Picture().Handle(), picture.Picture().Handle());
 }
 
 }  // namespace tint::faces

@@ -6,9 +6,8 @@ namespace tint::faces {
 
 namespace {
 
-// A coordinate worked out in 32-bit integers: a sum outside their range fails
-// its statement.
-std::int32_t Sum(std::int64_t value) { return forms::CLng(static_cast<double>(value)); }
+// A coordinate worked out in 32-bit integers: outside their range its statement fails.
+std::int32_t Int32OrFail(std::int64_t value) { return forms::CLng(static_cast<double>(value)); }
 
 }  // namespace
 
@@ -18,8 +17,8 @@ void Face::DrawMusicLabelFrame() {
     Skip([&] { d = 2; });
     Skip([&] { x = forms::CLng(lblMusic.Left() - static_cast<double>(d)); });
     Skip([&] { y = forms::CLng(lblMusic.Top() - static_cast<double>(d)); });
-    Skip([&] { w = forms::CLng(lblMusic.Width() + static_cast<double>(Sum(std::int64_t{d} * 2))); });
-    Skip([&] { h = forms::CLng(lblMusic.Height() + static_cast<double>(Sum(std::int64_t{d} * 2))); });
+    Skip([&] { w = forms::CLng(lblMusic.Width() + static_cast<double>(Int32OrFail(std::int64_t{d} * 2))); });
+    Skip([&] { h = forms::CLng(lblMusic.Height() + static_cast<double>(Int32OrFail(std::int64_t{d} * 2))); });
     Skip([&] {
         std::int32_t n = 2;
         auto c1 = static_cast<std::int32_t>(profile_.frameColourTopLeft);
@@ -38,13 +37,13 @@ void Face::DrawBevel(forms::PictureBox& pic, std::int32_t& x, std::int32_t& y, s
     // LineTo stops short of its end point, so each corner is drawn once, by
     // the edge that starts there.
     for (std::int64_t i = 1; i <= limit; ++i) {
-        Skip([&] { api_.MoveToEx(pic.hDC(), Sum(x - i), Sum(std::int64_t{y} + h + i - 1)); });
+        Skip([&] { api_.MoveToEx(pic.hDC(), Int32OrFail(x - i), Int32OrFail(std::int64_t{y} + h + i - 1)); });
         Skip([&] { pic.SetForeColor(static_cast<forms::Colour>(c1)); });
-        Skip([&] { api_.LineTo(pic.hDC(), Sum(x - i), Sum(y - i)); });
-        Skip([&] { api_.LineTo(pic.hDC(), Sum(std::int64_t{x} + w + i - 1), Sum(y - i)); });
+        Skip([&] { api_.LineTo(pic.hDC(), Int32OrFail(x - i), Int32OrFail(y - i)); });
+        Skip([&] { api_.LineTo(pic.hDC(), Int32OrFail(std::int64_t{x} + w + i - 1), Int32OrFail(y - i)); });
         Skip([&] { pic.SetForeColor(static_cast<forms::Colour>(c2)); });
-        Skip([&] { api_.LineTo(pic.hDC(), Sum(std::int64_t{x} + w + i - 1), Sum(std::int64_t{y} + h + i - 1)); });
-        Skip([&] { api_.LineTo(pic.hDC(), Sum(x - i), Sum(std::int64_t{y} + h + i - 1)); });
+        Skip([&] { api_.LineTo(pic.hDC(), Int32OrFail(std::int64_t{x} + w + i - 1), Int32OrFail(std::int64_t{y} + h + i - 1)); });
+        Skip([&] { api_.LineTo(pic.hDC(), Int32OrFail(x - i), Int32OrFail(std::int64_t{y} + h + i - 1)); });
         Skip([&] { App().DoEvents(); });
     }
 }

@@ -101,7 +101,6 @@ public:
     void SetVisible(bool visible);
     bool Enabled() const { return spec_.enabled; }
     void SetEnabled(bool enabled);
-    const std::wstring& ToolTipText() const { return spec_.toolTip; }
     void SetToolTipText(const std::wstring& text);
 
     int Left() const { return spec_.rect.left; }
@@ -178,15 +177,12 @@ public:
 
     // 0 none, 1 docked to the top of the form's inner area, 2 to the bottom:
     // full width, its own height.
-    int Align() const { return align_; }
     void SetAlign(int align);
-    // Only pixels (3) are used; other scales are kept but not applied.
-    int ScaleMode() const { return scaleMode_; }
-    void SetScaleMode(int mode) { scaleMode_ = mode; }
+    // Every box works in pixels (3), whatever it is set to.
+    void SetScaleMode(int /*mode*/) {}
     bool AutoRedraw() const { return autoRedraw_; }
     void SetAutoRedraw(bool on) { autoRedraw_ = on; }
     // 0 flat (1-pixel border), 1 three-dimensional (2 pixels); no border stays none.
-    int Appearance() const { return spec_.border == BorderStyle::ThreeD ? 1 : 0; }
     void SetAppearance(int appearance);
     // Sizes the box to its picture whenever it has one.
     bool AutoSize() const { return autoSize_; }
@@ -220,8 +216,6 @@ private:
     void PictureChanged() override;
     void RequireCreated() const;
 
-    int align_ = 0;
-    int scaleMode_ = 3;
     bool autoRedraw_ = false;
     bool autoSize_ = false;
     float currentX_ = 0;
@@ -309,7 +303,6 @@ public:
 protected:
     virtual void Form_Load() {}
     virtual void Form_Activate() {}
-    virtual void Form_Paint() {}
     virtual void Form_QueryUnload(Boolean& cancel, std::int16_t& unloadMode) {
         (void)cancel;
         (void)unloadMode;
@@ -324,7 +317,6 @@ private:
     void OnCloseRequest(int mode) override;
     void OnCommand(int controlId) override;
     void OnTimer(int timerId) override;
-    void OnPaint() override;
     void QueryUnloadThenUnload(std::int16_t mode);
 
     Application& app_;

@@ -36,11 +36,6 @@ public:
     // types; with count 0, the number of points it has.
     virtual std::int32_t GetPath(Handle dc, std::int32_t* xy, std::uint8_t* types, std::int32_t count) = 0;
     virtual std::int32_t PolyDraw(Handle dc, const std::int32_t* xy, const std::uint8_t* types, std::int32_t count) = 0;
-    // Bounding-rectangle accumulation: GDI keeps a rectangle holding every
-    // pixel drawn in dc since the last reset. ltrb receives left, top, right
-    // and bottom; the result is a set of the kDcb flags, 0 on failure.
-    virtual std::uint32_t SetBoundsRect(Handle dc, std::uint32_t flags) = 0;
-    virtual std::uint32_t GetBoundsRect(Handle dc, std::int32_t* ltrb, std::uint32_t flags) = 0;
     virtual std::int32_t MoveToEx(Handle dc, std::int32_t x, std::int32_t y) = 0;
     virtual std::int32_t LineTo(Handle dc, std::int32_t x, std::int32_t y) = 0;
 
@@ -51,9 +46,6 @@ public:
 };
 
 inline constexpr std::uint32_t kSrcCopy = 0x00CC0020;
-inline constexpr std::uint32_t kDcbReset = 0x0001;   // as a result: nothing drawn
-inline constexpr std::uint32_t kDcbSet = 0x0003;     // as a result: something drawn
-inline constexpr std::uint32_t kDcbEnable = 0x0004;
 inline constexpr std::uint32_t kSndAsync = 0x0001;
 inline constexpr std::uint32_t kSndLoop = 0x0008;
 

@@ -92,9 +92,6 @@ public:
     // A button was clicked or a menu item chosen.
     virtual void OnCommand(int controlId) = 0;
     virtual void OnTimer(int timerId) = 0;
-    // The form's window was erased or painted: what was drawn straight onto
-    // it there may be gone.
-    virtual void OnPaint() = 0;
 };
 
 class WindowSystem {

@@ -34,6 +34,7 @@ void PersistentImage::Make(HWND box, const forms::ControlSpec& spec, HFONT font)
     penIn_.emplace(dc, ::GetStockObject(DC_PEN));
     SetForeColour(ToColorRef(spec.foreColour));
     DrawPicture(dc, spec.picture, 0, 0);
+    frames_.emplace(dc, size_);
 }
 
 void PersistentImage::Fit(HWND box, forms::OleColour backColour) {
@@ -50,12 +51,14 @@ void PersistentImage::Fit(HWND box, forms::OleColour backColour) {
     bitmapIn_->Replace(bitmap.Get());
     bitmap_ = std::move(bitmap);
     size_ = size;
+    frames_->Forget(size);
 }
 
 void PersistentImage::Reset(forms::OleColour backColour, const forms::Picture& picture) {
     RECT all{0, 0, size_.cx, size_.cy};
     FillWith(dc_.Get(), all, backColour);
     DrawPicture(dc_.Get(), picture, 0, 0);
+    frames_->Forget(size_);
 }
 
 void PersistentImage::SetFont(HFONT font) {

@@ -1,12 +1,14 @@
 // A picture box's persistent image: a memory device context holding a bitmap
 // of the box's inner size, kept for the box's whole life. Drawing goes into
-// it and stays; painting copies it to the screen.
+// it and stays; painting copies it to the screen, and its frame presenter
+// what it shows on other windows.
 #pragma once
 
 #include <optional>
 
 #include "forms/picture.h"
 #include "forms/window_system.h"
+#include "win32/frame_presenter.h"
 #include "win32/gdi_objects.h"
 
 namespace tint::win32 {
@@ -26,6 +28,11 @@ public:
 
     bool Exists() const { return dc_.Get() != nullptr; }
     HDC DC() const { return dc_.Get(); }
+    // The device context, handed out for drawing.
+    HDC HandOut() {
+        if (frames_) frames_->HandingOut();
+        return dc_.Get();
+    }
     SIZE Size() const { return size_; }
 
     // Back colour all over, then the picture at the top left.
@@ -43,6 +50,7 @@ private:
     std::optional<Selection> bitmapIn_;
     std::optional<Selection> fontIn_;
     std::optional<Selection> penIn_;
+    std::optional<FramePresenter> frames_;  // goes before the device context it is found by
     HFONT font_ = nullptr;
     SIZE size_{};
 };

@@ -19,7 +19,9 @@ void Win32WindowSystem::SetPicture(forms::Handle control, const forms::Picture& 
 
 forms::Handle Win32WindowSystem::ImageDC(forms::Handle box) {
     Record& record = Lookup(box);
-    return ToHandle(record.image.Exists() ? TextDC(record) : nullptr);
+    if (!record.image.Exists()) return 0;
+    TextDC(record);
+    return ToHandle(record.image.HandOut());
 }
 
 HDC Win32WindowSystem::TextDC(Record& box) {
@@ -39,13 +41,13 @@ void Win32WindowSystem::Changed(Record& box, const RECT* area) {
 void Win32WindowSystem::FillBox(forms::Handle box, int x1, int y1, int x2, int y2, forms::Colour colour) {
     Record& record = Lookup(box);
     RECT rect{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
-    FillWith(record.image.DC(), rect, colour & 0x00FFFFFFu);
+    FillWith(record.image.HandOut(), rect, colour & 0x00FFFFFFu);
     Changed(record, &rect);
 }
 
 void Win32WindowSystem::SetPixel(forms::Handle box, int x, int y, forms::Colour colour) {
     Record& record = Lookup(box);
-    ::SetPixelV(record.image.DC(), x, y, colour & 0x00FFFFFFu);
+    ::SetPixelV(record.image.HandOut(), x, y, colour & 0x00FFFFFFu);
     RECT rect{x, y, x + 1, y + 1};
     Changed(record, &rect);
 }
@@ -73,7 +75,8 @@ forms::PixelSize Win32WindowSystem::MeasureText(forms::Handle box, const std::ws
 
 void Win32WindowSystem::PrintText(forms::Handle box, int x, int y, const std::wstring& text) {
     Record& record = Lookup(box);
-    ::TextOutW(TextDC(record), x, y, text.c_str(), static_cast<int>(text.size()));
+    TextDC(record);
+    ::TextOutW(record.image.HandOut(), x, y, text.c_str(), static_cast<int>(text.size()));
     Changed(record);
 }
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <mmsystem.h>
 
+#include "win32/frame_presenter.h"
 #include "win32/gdi_objects.h"
 
 namespace tint::win32 {
@@ -59,6 +60,9 @@ forms::Handle Win32Api::SelectObject(forms::Handle dc, forms::Handle object) { r
 
 std::int32_t Win32Api::BitBlt(forms::Handle dst, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, forms::Handle src,
                               std::int32_t srcX, std::int32_t srcY, std::uint32_t rop) {
+    // A frame's background, or a frame onto a window: the presenter knows what changed.
+    BOOL result = FALSE;
+    if (rop == SRCCOPY && srcX == 0 && srcY == 0 && FramePresenter::Copy(As<HDC>(dst), x, y, width, height, As<HDC>(src), result)) return result;
     return ::BitBlt(As<HDC>(dst), x, y, width, height, As<HDC>(src), srcX, srcY, rop);
 }
 
@@ -79,18 +83,6 @@ std::int32_t Win32Api::GetPath(forms::Handle dc, std::int32_t* xy, std::uint8_t*
 
 std::int32_t Win32Api::PolyDraw(forms::Handle dc, const std::int32_t* xy, const std::uint8_t* types, std::int32_t count) {
     return ::PolyDraw(As<HDC>(dc), reinterpret_cast<const POINT*>(xy), types, count);
-}
-
-std::uint32_t Win32Api::SetBoundsRect(forms::Handle dc, std::uint32_t flags) { return ::SetBoundsRect(As<HDC>(dc), nullptr, flags); }
-
-std::uint32_t Win32Api::GetBoundsRect(forms::Handle dc, std::int32_t* ltrb, std::uint32_t flags) {
-    RECT rect{};
-    const UINT state = ::GetBoundsRect(As<HDC>(dc), &rect, flags);
-    ltrb[0] = rect.left;
-    ltrb[1] = rect.top;
-    ltrb[2] = rect.right;
-    ltrb[3] = rect.bottom;
-    return state;
 }
 
 std::int32_t Win32Api::MoveToEx(forms::Handle dc, std::int32_t x, std::int32_t y) { return ::MoveToEx(As<HDC>(dc), x, y, nullptr); }

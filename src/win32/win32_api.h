@@ -1,4 +1,5 @@
-// The faces' Windows calls, passed straight to user32, gdi32 and winmm.
+// The faces' Windows calls, passed straight to user32, gdi32 and winmm; a
+// frame's two block copies go by way of the image's frame presenter.
 #pragma once
 
 #include "forms/win_api.h"
@@ -25,8 +26,6 @@ public:
     std::int32_t FlattenPath(forms::Handle dc) override;
     std::int32_t GetPath(forms::Handle dc, std::int32_t* xy, std::uint8_t* types, std::int32_t count) override;
     std::int32_t PolyDraw(forms::Handle dc, const std::int32_t* xy, const std::uint8_t* types, std::int32_t count) override;
-    std::uint32_t SetBoundsRect(forms::Handle dc, std::uint32_t flags) override;
-    std::uint32_t GetBoundsRect(forms::Handle dc, std::int32_t* ltrb, std::uint32_t flags) override;
     std::int32_t MoveToEx(forms::Handle dc, std::int32_t x, std::int32_t y) override;
     std::int32_t LineTo(forms::Handle dc, std::int32_t x, std::int32_t y) override;
     std::int32_t sndPlaySoundW(const std::wstring* name, std::uint32_t flags) override;

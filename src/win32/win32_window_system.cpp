@@ -62,6 +62,7 @@ void Win32WindowSystem::DestroyForm(forms::Handle form) {
         if (FormWindowOf(*record) == hwnd) gone.push_back(handle);
     }
     ::DestroyWindow(hwnd);
+    FramePresenter::WindowDestroyed(hwnd);
     for (forms::Handle handle : gone) records_.erase(handle);
 }
 
@@ -95,6 +96,7 @@ void Win32WindowSystem::ShowForm(forms::Handle form, forms::Handle owner) {
 void Win32WindowSystem::HideForm(forms::Handle form) {
     Record& record = Lookup(form);
     ::ShowWindow(record.hwnd, SW_HIDE);
+    FramePresenter::WindowHidden(record.hwnd);
     keyboard_.FormHidden(record);
 }
 

@@ -48,7 +48,6 @@ LRESULT Win32WindowSystem::HandleMessage(Record& record, HWND hwnd, UINT msg, WP
             RECT rect{};
             ::GetClientRect(hwnd, &rect);
             FillWith(reinterpret_cast<HDC>(wp), rect, record.isForm ? record.formSpec.backColour : record.spec.backColour);
-            if (record.isForm && record.events != nullptr) record.events->OnPaint();
             return 1;
         }
         case WM_PAINT: {
@@ -59,9 +58,9 @@ LRESULT Win32WindowSystem::HandleMessage(Record& record, HWND hwnd, UINT msg, WP
                 ::BitBlt(dc, 0, 0, size.cx, size.cy, record.image.DC(), 0, 0, SRCCOPY);
             }
             PaintWindowless(record.windowless, dc, fonts_);
+            if (record.isForm) FramePresenter::Paint(hwnd, dc, ps.rcPaint);
             if (!record.isForm) keyboard_.PaintFocusCue(record, dc);
             ::EndPaint(hwnd, &ps);
-            if (record.isForm && record.events != nullptr) record.events->OnPaint();
             return 0;
         }
         case WM_SETFOCUS:

@@ -121,9 +121,14 @@ int shownTicks = 0;
 int wrongOnFace = 0;
 
 // One tick, and what it leaves: the fields always, and the frame when the
-// face is shown.
+// face is shown. Now and then part of the face is left to be erased and
+// painted from outside while the tick runs, as a window dragged across it and
+// away leaves it; painted before the next tick, the face must be whole again.
 std::uint64_t Tick(tint::faces::Face& face, FrameReader& reader, FrameReader& window) {
-    if (face.Visible() && ++shownTicks % 97 == 0) {
+    const RECT dragged{120, 200, 420, 380};
+    const bool uncovered = face.Visible() && ++shownTicks % 89 == 0;
+    if (uncovered) ::RedrawWindow(reinterpret_cast<HWND>(face.hWnd()), &dragged, nullptr, RDW_INVALIDATE | RDW_ERASE);
+    if (face.Visible() && shownTicks % 97 == 0) {
         // The whole face, or a band across the middle of it.
         HWND form = reinterpret_cast<HWND>(face.hWnd());
         RECT band{};
@@ -133,6 +138,7 @@ std::uint64_t Tick(tint::faces::Face& face, FrameReader& reader, FrameReader& wi
         ::RedrawWindow(form, shownTicks % 2 == 0 ? &band : nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     }
     face.Timer2_Timer();
+    for (MSG paint; uncovered && ::PeekMessageW(&paint, reinterpret_cast<HWND>(face.hWnd()), WM_PAINT, WM_PAINT, PM_REMOVE);) ::DispatchMessageW(&paint);
     std::uint64_t state = 0;
     state = Mix(state, face.scrollTop);
     state = Mix(state, face.picBody.ForeColor());

@@ -119,23 +119,6 @@ std::int32_t RecordingWinApi::PolyDraw(forms::Handle dc, const std::int32_t* xy,
     return 1;
 }
 
-std::uint32_t RecordingWinApi::SetBoundsRect(forms::Handle dc, std::uint32_t flags) {
-    Record("SetBoundsRect " + S(dc) + " " + S(flags));
-    return boundsWork ? forms::kDcbReset : 0;
-}
-
-std::uint32_t RecordingWinApi::GetBoundsRect(forms::Handle dc, std::int32_t* ltrb, std::uint32_t flags) {
-    Record("GetBoundsRect " + S(dc) + " " + S(flags));
-    if (!boundsWork || getBoundsFails) return 0;
-    if (drawnAreas.empty()) {
-        std::fill(ltrb, ltrb + 4, 0);
-        return forms::kDcbReset;
-    }
-    std::copy(drawnAreas.front().begin(), drawnAreas.front().end(), ltrb);
-    drawnAreas.pop_front();
-    return forms::kDcbSet;
-}
-
 std::int32_t RecordingWinApi::MoveToEx(forms::Handle dc, std::int32_t x, std::int32_t y) {
     Record("MoveToEx " + S(dc) + " " + S(x) + " " + S(y));
     return 1;

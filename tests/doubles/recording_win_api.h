@@ -3,8 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <array>
-#include <deque>
 #include <map>
 #include <string>
 #include <vector>
@@ -40,14 +38,6 @@ public:
     // A path of two points: a move to 10, 20 and a line to 30, 40.
     std::int32_t GetPath(forms::Handle dc, std::int32_t* xy, std::uint8_t* types, std::int32_t count) override;
     std::int32_t PolyDraw(forms::Handle dc, const std::int32_t* xy, const std::uint8_t* types, std::int32_t count) override;
-    // Bounds accumulation works only where boundsWork is set; then each
-    // GetBoundsRect gives the next of drawnAreas (left, top, right, bottom),
-    // and nothing drawn once they are used up. getBoundsFails fails it alone.
-    std::uint32_t SetBoundsRect(forms::Handle dc, std::uint32_t flags) override;
-    std::uint32_t GetBoundsRect(forms::Handle dc, std::int32_t* ltrb, std::uint32_t flags) override;
-    bool boundsWork = false;
-    bool getBoundsFails = false;
-    std::deque<std::array<std::int32_t, 4>> drawnAreas;
     std::int32_t MoveToEx(forms::Handle dc, std::int32_t x, std::int32_t y) override;
     std::int32_t LineTo(forms::Handle dc, std::int32_t x, std::int32_t y) override;
     std::int32_t sndPlaySoundW(const std::wstring* name, std::uint32_t flags) override;

@@ -225,7 +225,7 @@ TEST_F(Scroller, StopRequestedDrawsBackgroundAndTitleOnlyYetMovesAndCopies) {
     EXPECT_EQ(face.scrollTop, 99);
 }
 
-TEST_F(Scroller, HiddenFaceMovesItsTextUnseenAndShowsAWholeFrameOnceShown) {
+TEST_F(Scroller, HiddenFaceMovesItsTextUnseenAndDrawsAgainOnceShown) {
     Face& face = Loaded();
     face.Hide();
     face.scrollTop = 100;
@@ -237,78 +237,6 @@ TEST_F(Scroller, HiddenFaceMovesItsTextUnseenAndShowsAWholeFrameOnceShown) {
     Tick(face);
     EXPECT_EQ(api.CallsStartingWith("BitBlt").size(), 3u);  // background, logo, frame
     EXPECT_EQ(Prints().front().y, 99);
-}
-
-TEST_F(Scroller, OnlyWhereGdiSaysATickDrewIsRedrawnAndCopied) {
-    Face& face = Loaded();
-    const std::string body = BodyDC(face), background = std::to_string(face.memDC[0]);
-    const std::string form = std::to_string(FakeWindowSystem::kFormDCBase + face.hWnd());
-    auto blits = [&](const std::string& dst, const std::string& src) {
-        std::vector<std::string> out;
-        for (const std::string& call : api.CallsStartingWith("BitBlt " + dst + " ")) {
-            if (call.find(" " + src + " ") == std::string::npos) continue;
-            out.push_back(call.substr(8 + dst.size(), call.size() - 8 - dst.size() - std::string(" 0x00CC0020").size()));
-        }
-        return out;
-    };
-    using Blits = std::vector<std::string>;
-    const Blits wholeBackground{"0 0 601 557 " + background + " 0 0"};
-    const Blits wholeFrame{"1 26 601 557 " + body + " 0 0"};
-    face.scrollTop = 300;
-    api.boundsWork = true;
-    // The first four drawings' bounds; each area gains a margin of 2. The
-    // first two overlap, and the last two, so they are put back as two areas,
-    // each as wide and as deep as what it joins.
-    api.drawnAreas = {{10, 300, 500, 320}, {5, 318, 520, 330}, {0, 335, 601, 340}, {100, 340, 200, 345}};
-    Tick(face);
-    EXPECT_EQ(blits(body, background), wholeBackground);
-    EXPECT_EQ(blits(form, body), wholeFrame);
-
-    api.drawnAreas = {{10, 200, 500, 210}};
-    Tick(face);
-    EXPECT_EQ(blits(body, background), (Blits{"3 298 519 34 " + background + " 3 298", "0 333 601 14 " + background + " 0 333"}));
-    // What either frame drew.
-    EXPECT_EQ(blits(form, body),
-              (Blits{"9 224 494 14 " + body + " 8 198", "4 324 519 34 " + body + " 3 298", "1 359 601 14 " + body + " 0 333"}));
-
-    // A paint wipes the frame off the face; what lies beyond picBody was not drawn.
-    face.Form_Paint();
-    api.drawnAreas = {{10, 550, 500, 600}};
-    Tick(face);
-    EXPECT_EQ(blits(body, background), (Blits{"8 198 494 14 " + background + " 8 198"}));
-    EXPECT_EQ(blits(form, body), wholeFrame);
-    Tick(face);
-    EXPECT_EQ(blits(body, background), (Blits{"8 548 494 9 " + background + " 8 548"}));
-    EXPECT_EQ(blits(form, body), (Blits{"9 574 494 9 " + body + " 8 548"}));
-
-    // The frame's place on the face moved.
-    system.windows.at(face.hWnd()).formSpec.clientSize.width += 20;
-    Tick(face);
-    EXPECT_EQ(blits(form, body), (Blits{"11 26 601 557 " + body + " 0 0"}));
-
-    // Unseen ticks draw nothing; the first one seen again draws it all.
-    face.Hide();
-    Tick(face);
-    face.Show();
-    Tick(face);
-    EXPECT_EQ(blits(body, background), wholeBackground);
-    EXPECT_EQ(blits(form, body).size(), 1u);
-
-    // Where GDI cannot say what was drawn, the frame is copied whole, and the next one built whole.
-    api.getBoundsFails = true;
-    Tick(face);
-    EXPECT_EQ(blits(form, body).size(), 1u);
-    api.getBoundsFails = false;
-    Tick(face);
-    EXPECT_EQ(blits(body, background), wholeBackground);
-
-    // However much is known, a whole frame every hundred ticks.
-    int whole = 0;
-    for (int i = 0; i < 100; ++i) {
-        Tick(face);
-        whole += static_cast<int>(blits(body, background) == wholeBackground && blits(form, body).size() == 1u);
-    }
-    EXPECT_EQ(whole, 1);
 }
 
 TEST_F(Scroller, UpperZoneKeepsTheTopZonesRedAndGreenWithRisingBlue) {

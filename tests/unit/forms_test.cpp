@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "doubles/fake_window_system.h"
+#include "forms/areas.h"
 #include "forms/forms.h"
 
 namespace {
@@ -190,6 +191,17 @@ TEST_F(FormsTest, PropertiesSetBeforeLoadBecomeTheDesign) {
     EXPECT_EQ(a.text.Text(), L"50");
     a.button.SetVisible(true);
     EXPECT_TRUE(button.visible);
+}
+
+// Each drawn area gains a margin and loses what lies off the image; the first
+// two overlap and the last two touch: two areas, as wide and deep as they join.
+TEST(DrawnAreas, AreWidenedOnTheImageAndMergedByRows) {
+    using forms::Area;
+    EXPECT_EQ(forms::WidenedOnImage({10, 300, 500, 320}, 2, 601, 557), (Area{8, 298, 502, 322}));
+    EXPECT_EQ(forms::WidenedOnImage({-5, 550, 700, 600}, 2, 601, 557), (Area{0, 548, 601, 557}));
+    EXPECT_FALSE(forms::WidenedOnImage({0, 560, 50, 600}, 2, 601, 557).has_value());
+    EXPECT_EQ(forms::MergedByRows({{0, 335, 601, 340}, {10, 300, 500, 320}, {100, 340, 200, 345}, {5, 318, 520, 330}}),
+              (std::vector<Area>{{5, 300, 520, 330}, {0, 335, 601, 345}}));
 }
 
 }  // namespace

@@ -21,7 +21,6 @@ struct RecordedEvents : forms::WindowEvents {
     void OnCloseRequest(int) override { ++closeRequests; }
     void OnCommand(int controlId) override { commands.push_back(controlId); }
     void OnTimer(int timerId) override { ticks.push_back(timerId); }
-    void OnPaint() override {}
 };
 
 // One window system for the whole process, as a program has: its window

@@ -1,13 +1,10 @@
+// The face's design transcribed: its window, its controls' places, captions,
+// colours and pictures, and the handlers wired to its controls' events.
 #include "faces/face.h"
-
-#include <cstdlib>
 
 #include "faces/control_ids.h"
 
 namespace tint::faces {
-
-using forms::False;
-using forms::True;
 
 forms::PixelRect Twips(int left, int top, int width, int height) {
     using forms::TwipsToPixels;
@@ -37,17 +34,16 @@ Face::Face(Program& program, FaceId id, const FaceLayout& layout)
     : forms::Form(program.App(), FormSpecFor(program.Theme(), id)),
       program_(program),
       id_(id),
+      layout_(layout),
       profile_(program.Theme().Profile(id)),
       design_(program.Theme().Design(id)),
       api_(program.Api()) {
-    ApplyDesign(layout);
+    ApplyDesign();
     ApplyThemeRects();
     // Each face stacks its controls in its own design's order, which decides
-    // what lies on top where controls overlap: the other faces put picBody
-    // right after Option1, and the third face's tool bar starts with
-    // cmdMusic, so that it lies over cmdExit in the column they share.
-    if (id != FaceId::Startup) PlaceAfter(picBody, Option1);
-    if (id == FaceId::Third) PlaceAfter(cmdMusic, picToolBar);
+    // what lies on top where controls overlap.
+    if (layout.picBodyAfterOption1) PlaceAfter(picBody, Option1);
+    if (layout.cmdMusicFirst) PlaceAfter(cmdMusic, picToolBar);
     NameControlIds(ControlIdOf);
 
     cmdExit.Click = [this] { cmdExit_Click(); };
@@ -75,7 +71,8 @@ void Face::ApplyLabel(forms::Label& label, const themes::LabelDesign& design, fo
     spec.transparent = design.transparent;
 }
 
-void Face::ApplyDesign(const FaceLayout& layout) {
+void Face::ApplyDesign() {
+    const FaceLayout& layout = layout_;
     const themes::ThemeTable& theme = program_.Theme();
     const int clientWidth = Design().clientSize.width;
     const int clientHeight = Design().clientSize.height;
@@ -129,8 +126,7 @@ void Face::ApplyDesign(const FaceLayout& layout) {
     picSBPanel1.Design().font = {L"MS Sans Serif", 8.25, true, 0};
     picSBPanel1.Design().visible = design_.visible.picSBPanel1;
     picSBPanel1.Design().tabIndex = 6;
-    ApplyLabel(hintLabel, design_.hintLabel,
-               id_ == FaceId::Startup ? Twips(1080, 30, 4875, 285) : Twips(2520, 90, 2145, 255));
+    ApplyLabel(hintLabel, design_.hintLabel, Twips(layout.hintLabel));
     lblMusic.Design().rect = Twips(1440, 60, 825, 225);
     lblMusic.Design().caption = design_.lblMusicCaption;
     lblMusic.Design().backColour = kBlack;
@@ -208,206 +204,5 @@ void Face::ApplyThemeRects() {
         }
     }
 }
-
-forms::PictureBox& Face::picLogo(int index) {
-    if (index == 0) return picLogo0;
-    if (index == 1) return picLogo1;
-    forms::Raise(forms::kSubscriptOutOfRange);
-}
-
-void Face::LayoutStep() {
-    picBody.SetAlign(1);
-    picStatusBar.SetAlign(2);
-    picStatusBar.SetScaleMode(3);
-    picStatusBar.SetAutoRedraw(true);
-    picSBPanel1.Move(1, 0);
-    // The panel's width is read before its left edge.
-    const int panelWidth = picSBPanel1.Width();
-    lblMusic.SetLeft(panelWidth + picSBPanel1.Left() + 4);
-    // The bar's outer width against the label's place in its inner area: the
-    // label's right edge ends 2 pixels inside the bar's inner right edge.
-    const int clockWidth = lblClock.Width();
-    lblClock.SetLeft(picStatusBar.Width() - clockWidth - 6);
-    picBody.SetScaleMode(3);
-    picBody.SetAutoRedraw(true);
-    picBody.SetVisible(false);
-}
-
-void Face::LogoBoxStep() {
-    for (int i = 0; i <= 1; ++i) {
-        forms::PictureBox& logo = picLogo(i);
-        logo.SetScaleMode(3);
-        logo.SetAppearance(0);
-        logo.SetAutoRedraw(true);
-        if (i > 0) {
-            logo.SetWidth(picLogo(0).Width());
-            logo.SetHeight(picLogo(0).Height());
-        }
-        logo.SetAutoSize(true);
-        logo.SetVisible(false);
-    }
-}
-
-void Face::SetSysColour(std::int32_t element, std::uint32_t colour) {
-    const std::int32_t elements[1] = {element};
-    const std::uint32_t colours[1] = {colour};
-    api_.SetSysColors(1, elements, colours);
-}
-
-void Face::Form_Load() {
-    Timer1.SetEnabled(false);
-    Timer2.SetEnabled(false);
-
-    LayoutStep();
-    LogoBoxStep();
-    BuildAboutLines();
-    sourcePictures[0] = forms::Picture();
-    sourcePictures[1] = forms::Picture();
-
-    savedPrimaryColour = static_cast<std::int32_t>(api_.GetSysColor(profile_.primaryColourElement));
-    savedAccentColour = static_cast<std::int32_t>(api_.GetSysColor(profile_.accentColourElement));
-
-    bodyWidth = forms::CLng(picBody.ScaleWidth());
-    bodyHeight = forms::CLng(picBody.ScaleHeight());
-    scrollStart = bodyHeight;
-    scrollTop = bodyHeight;
-    lineGap = 10;
-
-    GradientStep();
-    PictureStep();
-    InitMenuBitmaps();
-    clockOn = True;
-    MusicStep();
-}
-
-void Face::Form_Activate() {
-    if (picturesReady == False) {
-        App().MsgBox(kNotReadyMessage);
-        return;
-    }
-    DrawMusicLabelFrame();
-
-    // Blue first, then green, then red: the order in which a bad field fails.
-    std::int16_t blue = forms::CInt(Text5.Text());
-    std::int16_t green = forms::CInt(Text4.Text());
-    std::int16_t red = forms::CInt(Text3.Text());
-    forms::Colour colour = forms::RGB(red, green, blue);
-    SetSysColour(profile_.primaryColourElement, colour);
-    SetSysColour(profile_.accentColourElement, profile_.accentColour);
-
-    Timer1.SetInterval(800);
-    Timer1.SetEnabled(true);
-    if (stopRequested != False) {
-        // The sword button took the two pictures out of their slots; the
-        // scroller copies from the slots, so they go back before it runs.
-        for (int slot = 0; slot <= 1; ++slot) api_.SelectObject(memDC[slot], sourcePictures[slot].Handle());
-    }
-    Timer2.SetInterval(10);
-    Timer2.SetEnabled(true);
-    stopRequested = False;
-}
-
-void Face::Form_QueryUnload(Boolean& /*cancel*/, std::int16_t& /*unloadMode*/) {
-    // Closing any face, by any means, ends the whole program at once.
-    App().End();
-}
-
-void Face::cmdExit_Click() { Unload(); }
-
-void Face::mnuFileExit_Click() { Unload(); }
-
-void Face::Command2_Click() {
-    if (Option1.Value() != True) return;
-    Face& next = program_.Get(profile_.nextFace);
-    if (profile_.nextFaceOwned) {
-        next.Show(&program_.frmFancyfrm());
-    } else {
-        next.Show();
-    }
-    program_.Get(id_).Hide();
-    // The activation that Show causes runs from the message loop once this
-    // handler has returned, so it already reads the values written here and
-    // the hand-off colour applies at once.
-    program_.Get(profile_.nextFace).Text3.SetText(forms::Str(profile_.handoffRgb[0]));
-    program_.Get(profile_.nextFace).Text4.SetText(forms::Str(profile_.handoffRgb[1]));
-    program_.Get(profile_.nextFace).Text5.SetText(forms::Str(profile_.handoffRgb[2]));
-}
-
-void Face::GradientStep() {
-    const int red = profile_.gradientRed;
-    const int green = profile_.gradientGreen;
-    float blue = profile_.gradientStart;
-    // Single precision, as the bands' colours depend on its rounding.
-    const float step = static_cast<float>(7 * (0 - profile_.gradientStart)) / static_cast<float>(picBody.ScaleHeight());
-    const float bound = static_cast<float>(picBody.ScaleHeight()) + 1.0f;
-    for (int y = 0; y <= bound; y += 7) {
-        if (blue < 0) blue = 0;
-        picBody.LineFilledBox(0, y, picBody.ScaleWidth(), y + 7, forms::RGB(red, green, forms::CInt(blue)));
-        blue = blue + step;
-    }
-    picBody.SetPicture(picBody.Image());
-    sourcePictures[0] = picBody.Picture();
-}
-
-bool Face::PreparePictureDC(forms::Picture pic, std::int16_t slot) {
-    return forms::FalseOnFailure([&] {
-        if (pic.Type() != forms::Picture::kBitmap) return false;
-        if (slot < 0 || slot > 1) forms::Raise(forms::kSubscriptOutOfRange);
-        halftonePalette[slot] = api_.CreateHalftonePalette(0);
-        memDC[slot] = api_.CreateCompatibleDC(0);
-        oldPalette[slot] = api_.SelectPalette(memDC[slot], halftonePalette[slot], true);
-        oldBitmap[slot] = api_.SelectObject(memDC[slot], pic.Handle());
-        return true;
-    });
-}
-
-void Face::ShadePicture(forms::PictureBox& src, forms::PictureBox& dst, float factor) {
-    if (factor == 1.0f) return;
-    const int width = static_cast<int>(src.ScaleWidth());
-    for (int x = 0; x < width; ++x) {
-        const int height = static_cast<int>(src.ScaleHeight());
-        for (int y = 0; y < height; ++y) {
-            const std::int32_t c = src.Point(x, y);
-            const int red = std::abs(c % 256);
-            const int green = std::abs((c / 256) % 256);
-            const int blue = std::abs((c / 65536) % 256);
-            // The channel times the single-precision factor, exact in double.
-            const double f = factor;
-            dst.PSet(x, y, forms::RGB(forms::RoundHalfEven(red * f), forms::RoundHalfEven(green * f), forms::RoundHalfEven(blue * f)));
-        }
-        // Lets other faces' ticks and clicks run while a face loads.
-        App().DoEvents();
-    }
-    dst.SetPicture(dst.Image());
-}
-
-void Face::PictureStep() {
-    picturesReady = forms::ToBoolean(PreparePictureDC(picBody.Picture(), 0));
-    if (picturesReady == False) return;
-    ShadePicture(picLogo(0), picLogo(1), 1.3f);
-    sourcePictures[1] = picLogo(0).Picture();
-    picturesReady = forms::ToBoolean(PreparePictureDC(sourcePictures[1], 1));
-    if (picturesReady != False) ShadePicture(picLogo(1), picLogo(0), 0.4f);
-}
-
-// ---- Program ----------------------------------------------------------------
-
-Program::Program(forms::Application& app, forms::WinApi& api, const themes::ThemeTable& theme) : app_(app), api_(api), theme_(theme) {}
-
-Program::~Program() = default;
-
-Face& Program::Get(FaceId id) {
-    auto& slot = faces_[static_cast<int>(id)];
-    if (slot == nullptr) {
-        switch (id) {
-            case FaceId::Startup: slot = Make_frmFancyfrm(*this); break;
-            case FaceId::Second: slot = Make_frmFancyfrm1(*this); break;
-            case FaceId::Third: slot = Make_frmFancyfrm2(*this); break;
-        }
-    }
-    return *slot;
-}
-
-void Program::Run() { app_.Run(frmFancyfrm()); }
 
 }  // namespace tint::faces
