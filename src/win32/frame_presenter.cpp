@@ -92,8 +92,7 @@ void FramePresenter::Forget(SIZE size) {
 bool FramePresenter::PutBackground(HDC source) {
     // What was drawn since the last frame went out goes too, by whatever
     // device context handed out before.
-    mayHaveDrawn_ = true;
-    Look();
+    LookAgain();
     if (!drawnKnown_) imageKnown_ = false;
     drawnBefore_.insert(drawnBefore_.end(), drawnNow_.begin(), drawnNow_.end());
     drawnNow_.clear();
@@ -116,8 +115,7 @@ bool FramePresenter::PutBackground(HDC source) {
 }
 
 bool FramePresenter::Present(HDC target, HWND window, int x, int y) {
-    mayHaveDrawn_ = true;
-    Look();
+    LookAgain();
     const bool changesKnown = shownCurrent_ && frameKnown_ && drawnKnown_ && window == shownOn_ && x == shownAt_.x && y == shownAt_.y;
     // What this frame drew and what the last one drew, both kept now.
     std::vector<forms::Area> changed;

@@ -55,6 +55,12 @@ public:
 private:
     // Notes where drawing reached since the device context was last handed out.
     void Look();
+    // The same, whether or not the device context was handed out since: a
+    // copy of the frame may follow drawing by any device context.
+    void LookAgain() {
+        mayHaveDrawn_ = true;
+        Look();
+    }
     bool PutBackground(HDC source);
     bool Present(HDC target, HWND window, int x, int y);
     bool CopyAreas(HDC dst, int x, int y, HDC src, const std::vector<forms::Area>& areas);

@@ -58,8 +58,11 @@ LRESULT Win32WindowSystem::HandleMessage(Record& record, HWND hwnd, UINT msg, WP
                 ::BitBlt(dc, 0, 0, size.cx, size.cy, record.image.DC(), 0, 0, SRCCOPY);
             }
             PaintWindowless(record.windowless, dc, fonts_);
-            if (record.isForm) FramePresenter::Paint(hwnd, dc, ps.rcPaint);
-            if (!record.isForm) keyboard_.PaintFocusCue(record, dc);
+            if (record.isForm) {
+                FramePresenter::Paint(hwnd, dc, ps.rcPaint);
+            } else {
+                keyboard_.PaintFocusCue(record, dc);
+            }
             ::EndPaint(hwnd, &ps);
             return 0;
         }
