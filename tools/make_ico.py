@@ -8,27 +8,14 @@ Usage: make_ico.py in.ppm out.ico
 import struct
 import sys
 
+import ppm
+
 
 def read_ppm(path):
-    data = open(path, "rb").read()
-    fields, pos = [], 0
-    # Header: magic, width, height, maxval, separated by whitespace/comments.
-    while len(fields) < 4:
-        while data[pos:pos + 1].isspace():
-            pos += 1
-        if data[pos:pos + 1] == b"#":
-            pos = data.index(b"\n", pos) + 1
-            continue
-        end = pos
-        while not data[end:end + 1].isspace():
-            end += 1
-        fields.append(data[pos:end])
-        pos = end
-    pos += 1  # the single whitespace byte before the raster
-    magic, width, height, maxval = fields[0], int(fields[1]), int(fields[2]), int(fields[3])
+    magic, width, height, maxval, raster = ppm.parse(open(path, "rb").read())
     if magic != b"P6" or maxval != 255:
         sys.exit(f"{path}: need an 8-bit P6 PPM")
-    return width, height, data[pos:pos + width * height * 3]
+    return width, height, raster[:width * height * 3]
 
 
 def main():

@@ -180,8 +180,8 @@ public:
     void SetAlign(int align);
     // Every box works in pixels (3), whatever it is set to.
     void SetScaleMode(int /*mode*/) {}
-    bool AutoRedraw() const { return autoRedraw_; }
-    void SetAutoRedraw(bool on) { autoRedraw_ = on; }
+    bool AutoRedraw() const { return spec_.autoRedraw; }
+    void SetAutoRedraw(bool on);
     // 0 flat (1-pixel border), 1 three-dimensional (2 pixels); no border stays none.
     void SetAppearance(int appearance);
     // Sizes the box to its picture whenever it has one.
@@ -216,7 +216,6 @@ private:
     void PictureChanged() override;
     void RequireCreated() const;
 
-    bool autoRedraw_ = false;
     bool autoSize_ = false;
     float currentX_ = 0;
     float currentY_ = 0;

@@ -18,6 +18,12 @@ void PictureBox::SetAlign(int align) {
     Move(0, top, static_cast<int>(width), spec_.rect.height);
 }
 
+void PictureBox::SetAutoRedraw(bool on) {
+    if (spec_.autoRedraw == on) return;
+    spec_.autoRedraw = on;
+    if (Created()) System().SetAutoRedraw(handle_, on);
+}
+
 void PictureBox::SetAppearance(int appearance) {
     if (spec_.border == BorderStyle::None) return;
     spec_.border = appearance == 0 ? BorderStyle::Flat : BorderStyle::ThreeD;

@@ -69,6 +69,8 @@ struct ControlSpec {
     enum class Align { Left, Centre, Right } textAlign = Align::Left;
     BorderStyle border = BorderStyle::None;
     FontSpec font;
+    // A picture box keeps what is drawn on it in a persistent image.
+    bool autoRedraw = false;
     int tabIndex = 0;
     Picture picture;  // shown by picture boxes, images and graphical buttons
 };
@@ -124,9 +126,12 @@ public:
     virtual Picture LoadPicture(const std::wstring& name) = 0;
     virtual void SetPicture(Handle control, const Picture& picture) = 0;
 
-    // A picture box's persistent image: drawing goes into it and stays; its
-    // device context is what the box's hDC gives. Coordinates are pixels of
-    // the box's inner area.
+    // A picture box's persistent image, there while its AutoRedraw is on:
+    // made from what the box shows when it comes, drawing goes into it and
+    // stays; its device context is what the box's hDC gives. Coordinates are
+    // pixels of the box's inner area. A box without one paints its back
+    // colour and picture afresh each time, in the colours then in force.
+    virtual void SetAutoRedraw(Handle box, bool on) = 0;
     virtual Handle ImageDC(Handle box) = 0;
     // A bitmap picture of the image as it stands, independent of later drawing.
     virtual Picture CopyImage(Handle box) = 0;

@@ -93,7 +93,7 @@ forms::Handle Win32WindowSystem::AddWindowed(forms::Handle parent, std::unique_p
     HWND hwnd = ::CreateWindowExW(exStyle, windowClass, spec.caption.c_str(), style, r.left, r.top, r.width, r.height, parentHwnd,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance_, record.get());
     record->hwnd = hwnd;
-    if (spec.kind == ControlKind::PictureBox) record->image.Make(hwnd, spec, fonts_.For(spec.font));
+    if (spec.kind == ControlKind::PictureBox && spec.autoRedraw) record->image.Make(hwnd, spec, fonts_.For(spec.font));
     SetRecordProperty(hwnd, *record);
     ::SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.For(spec.font)), FALSE);
     if (!spec.toolTip.empty()) UpdateToolTip(*record);

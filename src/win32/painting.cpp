@@ -10,6 +10,14 @@ COLORREF ToColorRef(forms::OleColour colour) {
     return static_cast<COLORREF>(colour & 0x00FFFFFFu);
 }
 
+HBRUSH BrushCache::For(forms::OleColour colour) {
+    if (forms::IsSystemColour(colour)) return ::GetSysColorBrush(static_cast<int>(colour & 0xFFu));
+    const COLORREF value = ToColorRef(colour);
+    auto it = solid_.find(value);
+    if (it == solid_.end()) it = solid_.emplace(value, OwnedBrush(::CreateSolidBrush(value))).first;
+    return it->second.Get();
+}
+
 void FillWith(HDC dc, const RECT& rect, forms::OleColour colour) {
     // A solid brush made and freed here; the system colour brushes need no freeing.
     if (forms::IsSystemColour(colour)) {

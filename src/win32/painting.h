@@ -3,6 +3,7 @@
 // controls that have no window of their own.
 #pragma once
 
+#include <map>
 #include <vector>
 
 #include "forms/picture.h"
@@ -15,6 +16,18 @@ struct Record;
 class FontCache;
 
 COLORREF ToColorRef(forms::OleColour colour);
+
+// Brushes a window hands the system to paint with, kept as long as the
+// window system: a system colour's is the system's own, which follows the
+// colour; a fixed colour's is made the first time it is asked for.
+class BrushCache {
+public:
+    HBRUSH For(forms::OleColour colour);
+
+private:
+    std::map<COLORREF, OwnedBrush> solid_;
+};
+
 void FillWith(HDC dc, const RECT& rect, forms::OleColour colour);
 RECT ToRect(const forms::PixelRect& r);
 // A bitmap or icon picture at x, y; other kinds draw nothing.

@@ -54,6 +54,19 @@ void PersistentImage::Fit(HWND box, forms::OleColour backColour) {
     frames_->Forget(size);
 }
 
+void PersistentImage::Drop() {
+    // The presenter first, then the selections, then the device context
+    // and, last, its bitmap.
+    frames_.reset();
+    penIn_.reset();
+    fontIn_.reset();
+    bitmapIn_.reset();
+    dc_ = OwnedDC();
+    bitmap_ = OwnedBitmap();
+    font_ = nullptr;
+    size_ = {};
+}
+
 void PersistentImage::Reset(forms::OleColour backColour, const forms::Picture& picture) {
     RECT all{0, 0, size_.cx, size_.cy};
     FillWith(dc_.Get(), all, backColour);

@@ -25,6 +25,8 @@ public:
     // Follows the box's inner area; what was drawn stays, new area gets the
     // back colour.
     void Fit(HWND box, forms::OleColour backColour);
+    // Gone, with everything drawn in it: the box paints afresh again.
+    void Drop();
 
     bool Exists() const { return dc_.Get() != nullptr; }
     HDC DC() const { return dc_.Get(); }

@@ -17,6 +17,21 @@ void Win32WindowSystem::SetPicture(forms::Handle control, const forms::Picture& 
     Redraw(record);
 }
 
+void Win32WindowSystem::SetAutoRedraw(forms::Handle box, bool on) {
+    Record& record = Lookup(box);
+    record.spec.autoRedraw = on;
+    if (on == record.image.Exists()) return;
+    if (on) {
+        // What the box shows now, in the colours now in force, is where the
+        // image starts; from then on it keeps what is drawn as it was drawn.
+        record.image.Make(record.hwnd, record.spec, fonts_.For(record.spec.font));
+        record.imageFontCurrent = true;
+    } else {
+        record.image.Drop();
+    }
+    Redraw(record);
+}
+
 forms::Handle Win32WindowSystem::ImageDC(forms::Handle box) {
     Record& record = Lookup(box);
     if (!record.image.Exists()) return 0;
@@ -32,7 +47,10 @@ HDC Win32WindowSystem::TextDC(Record& box) {
     return box.image.DC();
 }
 
-forms::Picture Win32WindowSystem::CopyImage(forms::Handle box) { return Lookup(box).image.Copy(); }
+forms::Picture Win32WindowSystem::CopyImage(forms::Handle box) {
+    const Record& record = Lookup(box);
+    return record.image.Exists() ? record.image.Copy() : forms::Picture();
+}
 
 void Win32WindowSystem::Changed(Record& box, const RECT* area) {
     if (box.hwnd != nullptr && ::IsWindowVisible(box.hwnd)) ::InvalidateRect(box.hwnd, area, FALSE);
@@ -56,6 +74,7 @@ forms::Colour Win32WindowSystem::GetPixel(forms::Handle box, int x, int y) { ret
 
 void Win32WindowSystem::SetForeColour(forms::Handle box, forms::Colour colour) {
     Record& record = Lookup(box);
+    record.spec.foreColour = colour;
     if (record.image.Exists()) record.image.SetForeColour(ToColorRef(colour));
 }
 

@@ -22,6 +22,10 @@ namespace tint::probe {
 inline constexpr std::uintptr_t kCaption = 0x54494E01;
 // A control's tool tip.
 inline constexpr std::uintptr_t kToolTip = 0x54494E02;
+// Where a windowless control is seen: its container's design name ("form"
+// for the face itself) and its rectangle on the screen, "NAME X Y W H";
+// empty where it is not seen.
+inline constexpr std::uintptr_t kPlace = 0x54494E04;
 // What the face sends back; never a question.
 inline constexpr std::uintptr_t kAnswer = 0x54494E03;
 // The longest design name a question may carry, in characters.

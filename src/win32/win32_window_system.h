@@ -22,6 +22,7 @@
 #include "forms/window_system.h"
 #include "win32/fonts.h"
 #include "win32/keyboard.h"
+#include "win32/painting.h"
 #include "win32/records.h"
 
 namespace tint::win32 {
@@ -51,6 +52,7 @@ public:
 
     forms::Picture LoadPicture(const std::wstring& name) override;
     void SetPicture(forms::Handle control, const forms::Picture& picture) override;
+    void SetAutoRedraw(forms::Handle box, bool on) override;
     forms::Handle ImageDC(forms::Handle box) override;
     forms::Picture CopyImage(forms::Handle box) override;
     void FillBox(forms::Handle box, int x1, int y1, int x2, int y2, forms::Colour colour) override;
@@ -107,11 +109,13 @@ private:
 
     // the test probe's questions (probe_answers.cpp): a form's WM_COPYDATA
     LRESULT AnswerProbe(HWND form, WPARAM wp, LPARAM lp);
+    std::wstring PlaceOf(const Record& windowless);
 
     HINSTANCE instance_;
     HWND dispatcher_ = nullptr;
     // Before the records: their images hold fonts selected until they go.
     FontCache fonts_;
+    BrushCache brushes_;
     RecordMap records_;
     Keyboard keyboard_{records_};
     std::deque<std::function<void()>> posted_;

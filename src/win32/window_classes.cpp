@@ -56,6 +56,8 @@ LRESULT Win32WindowSystem::HandleMessage(Record& record, HWND hwnd, UINT msg, WP
             if (record.image.Exists()) {
                 SIZE size = record.image.Size();
                 ::BitBlt(dc, 0, 0, size.cx, size.cy, record.image.DC(), 0, 0, SRCCOPY);
+            } else if (!record.isForm) {
+                DrawPicture(dc, record.spec.picture, 0, 0);
             }
             PaintWindowless(record.windowless, dc, fonts_);
             if (record.isForm) {
@@ -73,6 +75,22 @@ LRESULT Win32WindowSystem::HandleMessage(Record& record, HWND hwnd, UINT msg, WP
             // since the cue is drawn by inverting.
             Redraw(record);
             return 0;
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORSTATIC: {
+            // A button's colours are its design's, system colours read as
+            // they are now; without this the option button's text would be
+            // the window text colour. Push buttons take only the system's.
+            const Record* button = RecordProperty(reinterpret_cast<HWND>(lp));
+            if (button == nullptr || button->spec.kind == forms::ControlKind::TextBox) break;
+            HDC dc = reinterpret_cast<HDC>(wp);
+            ::SetTextColor(dc, ToColorRef(button->spec.foreColour));
+            ::SetBkColor(dc, ToColorRef(button->spec.backColour));
+            return reinterpret_cast<LRESULT>(brushes_.For(button->spec.backColour));
+        }
+        case WM_SYSCOLORCHANGE:
+            // Every part of the face that shows a system colour shows the new one.
+            ::RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+            break;
         case WM_DRAWITEM: {
             const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
             const Record* button = RecordProperty(draw->hwndItem);

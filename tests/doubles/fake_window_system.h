@@ -78,6 +78,7 @@ public:
     bool GetChecked(forms::Handle control) override;
     forms::Picture LoadPicture(const std::wstring& name) override;
     void SetPicture(forms::Handle control, const forms::Picture& picture) override;
+    void SetAutoRedraw(forms::Handle box, bool on) override { windows.at(box).spec.autoRedraw = on; }
     forms::Handle ImageDC(forms::Handle box) override;
     forms::Picture CopyImage(forms::Handle box) override;
     void FillBox(forms::Handle box, int x1, int y1, int x2, int y2, forms::Colour colour) override;

@@ -3,23 +3,15 @@
 writes it) of a face's scroller frame and prints the highest row that holds
 anything besides the gradient: a row whose middle differs from its own left
 and right edges, which only the bands' colour reaches. Prints -1 for none."""
+import os
 import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools"))
+import ppm  # noqa: E402
 
 
 def main():
-    data = sys.stdin.buffer.read()
-    fields = []
-    pos = 0
-    while len(fields) < 4:
-        while data[pos:pos + 1].isspace():
-            pos += 1
-        end = pos
-        while not data[end:end + 1].isspace():
-            end += 1
-        fields.append(data[pos:end])
-        pos = end
-    width, height = int(fields[1]), int(fields[2])
-    pixels = data[pos + 1:]
+    _, width, height, _, pixels = ppm.parse(sys.stdin.buffer.read())
 
     def at(x, y):
         i = 3 * (y * width + x)

@@ -9,8 +9,10 @@
 #endif
 #include <windows.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cwchar>
+#include <map>
 #include <string>
 
 #include "faces/control_ids.h"
@@ -203,6 +205,60 @@ void PrintUtf8(const std::wstring& text) {
     std::fputs("\n", stdout);
 }
 
+// A line of the places list: NAME X Y W H, a rectangle on the screen.
+std::wstring PlaceLine(const std::wstring& name, RECT r) {
+    return name + L" " + std::to_wstring(r.left) + L" " + std::to_wstring(r.top) + L" " + std::to_wstring(r.right - r.left) + L" " +
+           std::to_wstring(r.bottom - r.top) + L"\n";
+}
+
+RECT ClientOnScreen(HWND hwnd) {
+    RECT r{};
+    ::GetClientRect(hwnd, &r);
+    ::MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+// What the face shows, from the top down: each window after the windows and
+// labels it holds, which lie above it, and its own windowed children in
+// their stacking order before its labels, which lie below them. Each line
+// gives the inner area as far as the containers let it show; a window's
+// whole rectangle, border included, follows as a line of the name with
+// "/border" added.
+void ListPlaces(HWND hwnd, const std::wstring& name, RECT shown, const std::map<std::wstring, std::wstring>& windowless, std::wstring& out) {
+    RECT inner = ClientOnScreen(hwnd), whole{};
+    ::GetWindowRect(hwnd, &whole);
+    ::IntersectRect(&whole, &whole, &shown);
+    ::IntersectRect(&inner, &inner, &shown);
+    for (HWND child = ::GetWindow(hwnd, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (!::IsWindowVisible(child)) continue;
+        const std::wstring childName(tint::faces::ControlNameOf(::GetDlgCtrlID(child)));
+        if (!childName.empty()) ListPlaces(child, childName, inner, windowless, out);
+    }
+    for (const auto& [label, line] : windowless) {
+        if (line.compare(0, name.size() + 1, name + L" ") != 0) continue;
+        RECT r{};
+        if (std::swscanf(line.c_str() + name.size(), L"%ld %ld %ld %ld", &r.left, &r.top, &r.right, &r.bottom) != 4) continue;
+        r.right += r.left;
+        r.bottom += r.top;
+        ::IntersectRect(&r, &r, &inner);
+        out += PlaceLine(label, r);
+    }
+    out += PlaceLine(name, inner);
+    if (name != L"form") out += PlaceLine(name + L"/border", whole);
+}
+
+// The frame the face copies from its hidden drawing area: centred on the
+// client area, the offsets rounded as the face rounds them, ties to even.
+RECT FrameOnScreen(HWND form) {
+    RECT client{}, body{};
+    ::GetClientRect(form, &client);
+    ::GetClientRect(ControlWindow(form, L"picBody"), &body);
+    const long x = std::lrint((client.right - body.right) / 2.0), y = std::lrint((client.bottom - body.bottom) / 2.0);
+    RECT frame{x, y, x + body.right, y + body.bottom};
+    ::MapWindowPoints(form, nullptr, reinterpret_cast<POINT*>(&frame), 2);
+    return frame;
+}
+
 int Usage() {
     std::fputs(
         "usage: tint_probe syscolor N [N...]          (one line each)\n"
@@ -210,6 +266,11 @@ int Usage() {
         "       tint_probe wait-msgbox TITLE [MS]       (prints the message text)\n"
         "       tint_probe close TITLE\n"
         "       tint_probe origin TITLE                 (screen coordinates of the client area)\n"
+        "       tint_probe places TITLE                 (what the face shows where, from the top down, the frame first)\n"
+        "       tint_probe minimise|restore TITLE\n"
+        "       tint_probe move TITLE X Y               (the window's top-left corner to X, Y)\n"
+        "       tint_probe cover TITLE MS               (a window of the probe's over the face for MS ms)\n"
+        "       tint_probe title-bar TITLE              (screen coordinates of a point on the caption)\n"
         "       tint_probe click TITLE CONTROL          (a button, by its design name)\n"
         "       tint_probe menu TITLE ITEM              (a menu item, by its design name)\n"
         "       tint_probe faces TITLE [all]            (each visible face, or all: number fields, active, hidden, owned)\n"
@@ -336,6 +397,50 @@ int wmain(int argc, wchar_t** argv) {
         POINT origin{0, 0};
         ::ClientToScreen(form, &origin);
         std::printf("%ld %ld\n", origin.x, origin.y);
+        return 0;
+    }
+    if (command == L"places") {
+        std::map<std::wstring, std::wstring> windowless;
+        for (const wchar_t* name : {L"Label1", L"Label2", L"Label3", L"lblMusic", L"lblClock"}) {
+            std::wstring place;
+            if (Ask(form, tint::probe::kPlace, name, place) && !place.empty()) windowless[name] = place;
+        }
+        std::wstring out = PlaceLine(L"frame", FrameOnScreen(form));
+        RECT screen{0, 0, ::GetSystemMetrics(SM_CXVIRTUALSCREEN), ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+        ListPlaces(form, L"form", screen, windowless, out);
+        out.pop_back();
+        PrintUtf8(out);
+        return 0;
+    }
+    if (command == L"minimise" || command == L"restore") {
+        ::ShowWindowAsync(form, command == L"minimise" ? SW_MINIMIZE : SW_RESTORE);
+        return 0;
+    }
+    if (command == L"move" && argc > 4) {
+        ::SetWindowPos(form, nullptr, _wtoi(argv[3]), _wtoi(argv[4]), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
+        return 0;
+    }
+    if (command == L"title-bar") {
+        RECT whole{};
+        ::GetWindowRect(form, &whole);
+        const int below = ::GetSystemMetrics(SM_CYFRAME) + ::GetSystemMetrics(SM_CYCAPTION) / 2;
+        std::printf("%ld %ld\n", (whole.left + whole.right) / 2, whole.top + below);
+        return 0;
+    }
+    if (command == L"cover" && argc > 3) {
+        // Another program's window over the face, gone again: what it
+        // covered is the face's to paint.
+        RECT whole{};
+        ::GetWindowRect(form, &whole);
+        HWND cover = ::CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"Static", L"", WS_POPUP | WS_VISIBLE | SS_BLACKRECT, whole.left + 40,
+                                       whole.top + 60, (whole.right - whole.left) - 80, (whole.bottom - whole.top) - 120, nullptr, nullptr, nullptr,
+                                       nullptr);
+        for (const DWORD until = ::GetTickCount() + static_cast<DWORD>(_wtoi(argv[3])); ::GetTickCount() < until;) {
+            MSG msg;
+            while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&msg);
+            ::Sleep(10);
+        }
+        ::DestroyWindow(cover);
         return 0;
     }
     if (command == L"close") {

@@ -17,7 +17,7 @@ class FramePresenter : public tint::testing::RealWindows {
 protected:
     // A background as the faces hold theirs: a bitmap in a memory device context.
     HDC Background(forms::Colour colour) {
-        const Handle source = Make(ControlKind::PictureBox, 0, {200, 0, 100, 80}, 0, colour);
+        const Handle source = Box(0, {200, 0, 100, 80}, colour);
         pictures_.push_back(system_.CopyImage(source));
         dcs_.emplace_back(::CreateCompatibleDC(nullptr));
         ::SelectObject(dcs_.back().Get(), reinterpret_cast<HGDIOBJ>(pictures_.back().Handle()));
@@ -45,7 +45,7 @@ protected:
 
 TEST_F(FramePresenter, CopiesOnlyWhatChangedUnlessTheFrameIsNotKnownAndPaintsMendFromTheImage) {
     const HDC blue = Background(kBlue), green = Background(kGreen);
-    box_ = Make(ControlKind::PictureBox, 0, {0, 0, 100, 80});
+    box_ = Box(0, {0, 0, 100, 80});
     system_.SetVisible(box_, false);
     ShowAndPaint();
     Frame(10, 10, blue);
@@ -75,6 +75,25 @@ TEST_F(FramePresenter, CopiesOnlyWhatChangedUnlessTheFrameIsNotKnownAndPaintsMen
     int frames = 0;
     for (; OnFrame(85, 65) == kRed && frames < 200; ++frames) Frame(frames % 50, 10, green);
     EXPECT_LE(frames, 100);
+}
+
+// A minimised form has no client area, and a frame centred on it lands far
+// off; once restored, the form shows the frame where it stood, and no part
+// of it anywhere else.
+TEST_F(FramePresenter, AFrameSentToAMinimisedFormIsShownWhereItStoodOnceRestored) {
+    const HDC blue = Background(kBlue);
+    box_ = Box(0, {0, 0, 100, 80});
+    system_.SetVisible(box_, false);
+    ShowAndPaint();
+    Frame(10, 10, blue);
+    ::ShowWindow(tint::testing::Window(form_), SW_MINIMIZE);
+    Settle();
+    api_.BitBlt(system_.FormDC(form_), -100 / 2, -80 / 2, 100, 80, system_.ImageDC(box_), 0, 0, SRCCOPY);
+    ::ShowWindow(tint::testing::Window(form_), SW_RESTORE);
+    Settle();
+    EXPECT_EQ(OnFrame(5, 5), kBlue);
+    EXPECT_EQ(OnFrame(15, 15), kRed);
+    EXPECT_EQ(Shown(form_, 5, 5), ::GetSysColor(COLOR_BTNFACE));
 }
 
 }  // namespace

@@ -53,6 +53,12 @@ protected:
         return Make(spec, parent);
     }
     forms::Handle Make(forms::ControlSpec spec, forms::Handle parent) { return system_.CreateControl(form_, parent == 0 ? form_ : parent, spec); }
+    // A picture box that keeps what is drawn on it.
+    forms::Handle Box(forms::Handle parent, forms::PixelRect rect, forms::OleColour back = forms::SystemColour(15)) {
+        const forms::Handle box = Make(forms::ControlKind::PictureBox, parent, rect, 0, back);
+        system_.SetAutoRedraw(box, true);
+        return box;
+    }
 
     // Shows the form and lets every window paint what it has to.
     void ShowAndPaint() {

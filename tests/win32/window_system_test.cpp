@@ -80,7 +80,7 @@ TEST_F(RealWindows, ContainersPaintTheirLabelsAndImages) {
     Make(label, 0);
 
     // An image showing a picture of one colour, taken from another box.
-    Handle source = Make(ControlKind::PictureBox, 0, {250, 10, 16, 16});
+    Handle source = Box(0, {250, 10, 16, 16});
     system_.FillBox(source, 0, 0, 16, 16, kGreen);
     ControlSpec image;
     image.kind = ControlKind::Image;
@@ -96,7 +96,7 @@ TEST_F(RealWindows, ContainersPaintTheirLabelsAndImages) {
 }
 
 TEST_F(RealWindows, PersistentImageSurvivesARepaint) {
-    Handle box = Make(ControlKind::PictureBox, 0, {10, 10, 120, 80}, 0, kBlue);
+    Handle box = Box(0, {10, 10, 120, 80}, kBlue);
     system_.FillBox(box, 0, 0, 40, 30, kRed);
     system_.SetPixel(box, 100, 60, kGreen);
     ShowAndPaint();
@@ -106,6 +106,33 @@ TEST_F(RealWindows, PersistentImageSurvivesARepaint) {
     EXPECT_EQ(Shown(box, 100, 60), kGreen);
     EXPECT_EQ(Shown(box, 80, 20), kBlue);
     EXPECT_EQ(system_.GetPixel(box, 100, 60), kGreen);
+}
+
+// What shows a system colour shows the one in force when it paints; only
+// what was drawn into a persistent image keeps the colour it was drawn in.
+TEST_F(RealWindows, SystemColoursArePaintedAsTheyStandWhenPainted) {
+    constexpr int kFace = COLOR_BTNFACE, kText = COLOR_BTNTEXT;
+    const COLORREF face = ::GetSysColor(kFace), text = ::GetSysColor(kText);
+    Handle plain = Make(ControlKind::PictureBox, 0, {10, 10, 60, 40});
+    Handle kept = Box(0, {80, 10, 60, 40});
+    Handle option = Make(ControlKind::OptionButton, 0, {10, 60, 100, 20});
+    ShowAndPaint();
+    const int elements[] = {kFace, kText};
+    const COLORREF changed[] = {0x329696, 0x3232FF}, saved[] = {face, text};
+    ::SetSysColors(2, elements, changed);
+    Settle();
+    EXPECT_EQ(Shown(plain, 30, 20), changed[0]);
+    EXPECT_EQ(Shown(kept, 30, 20), face);
+    // The option button asks its container for its colours as it paints.
+    HDC dc = ::CreateCompatibleDC(nullptr);
+    const auto brush = reinterpret_cast<HBRUSH>(::SendMessageW(Window(form_), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                                               reinterpret_cast<LPARAM>(Window(option))));
+    LOGBRUSH drawn{};
+    ::GetObjectW(brush, sizeof(drawn), &drawn);
+    EXPECT_EQ(::GetTextColor(dc), changed[1]);
+    EXPECT_EQ(drawn.lbColor, changed[0]);
+    ::DeleteDC(dc);
+    ::SetSysColors(2, elements, saved);
 }
 
 TEST_F(RealWindows, TimerTicksWhileItHasAnIntervalAndNotAfter) {
@@ -121,7 +148,7 @@ TEST_F(RealWindows, TimerTicksWhileItHasAnIntervalAndNotAfter) {
 // What a running face does to its picture boxes over and over must free all
 // it makes.
 TEST_F(RealWindows, RepeatedImageDrawingHoldsNoMoreGdiObjects) {
-    Handle box = Make(ControlKind::PictureBox, 0, {10, 10, 200, 120});
+    Handle box = Box(0, {10, 10, 200, 120});
     ControlSpec image;
     image.kind = ControlKind::Image;
     image.rect = {210, 10, 16, 16};
