@@ -3,6 +3,8 @@
 # music controls disabled.
 . "$(dirname "$0")/lib.sh"
 fresh_server
+# Made anew, so that no copy of an earlier build runs in this one's place.
+rm -rf "$BUILD_DIR/without-music"
 mkdir -p "$BUILD_DIR/without-music"
 cp "$BUILD_DIR/tint_seablue.exe" "$BUILD_DIR/without-music/"
 start_program without-music/tint_seablue
