@@ -1,6 +1,7 @@
 # Sourced by the scripts that run the programs under Wine: a prefix of our own
-# inside the build tree, a virtual desktop so Wine draws captions and menus in
-# the system colours, and a CJK font linked in so the Chinese captions show.
+# inside the build tree, a UTF-8 locale, a virtual desktop so Wine draws
+# captions and menus in the system colours, and a CJK font linked in so the
+# Chinese captions show.
 # Needs BUILD_DIR set. Starts a virtual display (Xvfb) of its own, unless
 # TINT_USE_DISPLAY is set and there is a display: tools/run.sh sets it, so a
 # user sees the program; the tests leave the user's display and pointer alone
@@ -11,6 +12,13 @@ export WINEDEBUG="${WINEDEBUG:--all}"
 # Never offer to install Mono or Gecko.
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 export WINEARCH=win64
+# Wine turns file names and command lines from Unix text by the locale's
+# character set; in one that is not UTF-8, such as the POSIX locale a bare
+# shell or `su -` gives, the tune's Chinese file name and the captions do not
+# get through. A user's own UTF-8 locale stays.
+if [ "$(locale charmap 2>/dev/null)" != UTF-8 ]; then
+    export LC_ALL=C.UTF-8
+fi
 
 tint_start_xvfb() {
     if [ -n "${DISPLAY:-}" ] && [ -n "${TINT_USE_DISPLAY:-}" ]; then

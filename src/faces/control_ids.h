@@ -3,12 +3,16 @@
 // it is clicked or chosen. They are fixed here, by design name, so that
 // another process (the end-to-end probe) finds a control or sends a command
 // without asking the face; every face of every build carries the same ones.
-// Windowless labels and images need none.
+// Windowless labels and images need none. The captions that such a process
+// finds the faces and the program's message boxes by are here too.
 #pragma once
 
 #include <string_view>
 
 namespace tint::faces {
+
+inline constexpr wchar_t kFormCaption[] = L"Quorlan皮肤v5.1(国际劳动节特别奉献版)";
+inline constexpr wchar_t kProgramTitle[] = L"Brindlemark王v5.1";
 
 struct ControlId {
     std::wstring_view name;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "faces/control_ids.h"
 #include "faces/title_outline.h"
 #include "forms/forms.h"
 #include "forms/win_api.h"
@@ -16,8 +17,6 @@
 
 namespace tint::faces {
 
-inline constexpr wchar_t kFormCaption[] = L"Quorlan皮肤v5.1(国际劳动节特别奉献版)";
-inline constexpr wchar_t kProgramTitle[] = L"Brindlemark王v5.1";
 inline constexpr wchar_t kNotReadyMessage[] = L"StdPicture not of bitmap type";
 
 using forms::Boolean;

@@ -37,11 +37,7 @@ share() {
 
 fresh_server
 start_program tint_postgreen
-if [ -z "$(probe wait-window "$CAPTION" 20000)" ]; then
-    check "cpu share: tint_postgreen shows its start-up face" yes no
-    finish
-    exit
-fi
+wait_face
 # Activated: the show runs.
 wait_colour 7 0x006E6432 20 >/dev/null
 pid=$(windows_pid)

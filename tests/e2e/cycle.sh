@@ -15,7 +15,7 @@ esac
 
 fresh_server
 start_program "tint_$theme"
-probe wait-window "$CAPTION" 20000 >/dev/null
+wait_face
 for round in 1 2; do
     for step in 0 1 2; do
         set -- ${switches[$step]}

@@ -6,6 +6,7 @@ fresh_server
 before7=$(probe syscolor 7)
 before3=$(probe syscolor 3)
 start_program tint_postgreen
+wait_face
 wait_colour 7 0x006E6432 20 >/dev/null
 read -r ox oy <<<"$(probe origin "$CAPTION")"
 # The frame's first ring: its top-left corner two pixels out from the music

@@ -57,7 +57,7 @@ show_runs() {
 fresh_server
 defaults=$(colours)
 start_program "tint_$theme"
-probe wait-window "$CAPTION" 20000 >/dev/null
+wait_face
 read -r -a order <<<"$startup_head Command1 Option1 Command2 cmdMusic cmdClock cmdExit"
 expect "$theme keys: the start-up face starts with the focus on its first control" "${order[0]}" probe focus "$CAPTION"
 read -r ox oy <<<"$(probe origin "$CAPTION")"

@@ -25,8 +25,10 @@ tint_prepare_prefix || exit 1
 SHOTS="$BUILD_DIR/screenshots"
 mkdir -p "$SHOTS"
 PROBE="$BUILD_DIR/tint_probe.exe"
-CAPTION='Quorlan皮肤v5.1(国际劳动节特别奉献版)'
-TITLE='Brindlemark王v5.1'
+# The probe knows the faces' caption and the message boxes' title by these
+# names, so that no Chinese text has to pass through a command line.
+CAPTION=face
+TITLE=msgbox
 passed=0
 failed=0
 
@@ -43,6 +45,7 @@ check() {  # check NAME EXPECTED ACTUAL
 # The scenario's result: its counts, and a failure if any check failed.
 finish() {
     wineserver -k 2>/dev/null
+    rm -f "${PROGRAM_OUTPUT:-}"
     echo "$(basename "$0" .sh): $passed passed, $failed failed"
     [ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]
 }
@@ -53,9 +56,34 @@ probe() { wine "$PROBE" "$@" 2>/dev/null | tr -d '\r'; }
 # system colours as Wine starts them.
 fresh_server() { wineserver -k 2>/dev/null; wineserver -w 2>/dev/null; }
 
-start_program() {  # start_program NAME; sets PROGRAM_PID
-    wine "$BUILD_DIR/$1.exe" >/dev/null 2>&1 &
+# start_program NAME: the program BUILD_DIR/NAME.exe; sets PROGRAM_PID. What
+# it writes is kept for when it does not start.
+start_program() {
+    PROGRAM=$1
+    PROGRAM_OUTPUT=$(mktemp)
+    wine "$BUILD_DIR/$1.exe" >"$PROGRAM_OUTPUT" 2>&1 &
     PROGRAM_PID=$!
+}
+
+# wait_face: until the started program shows its face. A program that does
+# not within 20 seconds, or ends first, fails the scenario there, rather than
+# each check after it waiting out its own time.
+wait_face() {
+    local seconds=20
+    local deadline=$(($(now_ms) + seconds * 1000))
+    while kill -0 "$PROGRAM_PID" 2>/dev/null && [ "$(now_ms)" -lt "$deadline" ]; do
+        [ -n "$(probe wait-window "$CAPTION" 1000)" ] && return 0
+    done
+    failed=$((failed + 1))
+    if kill -0 "$PROGRAM_PID" 2>/dev/null; then
+        echo "FAIL $PROGRAM: no face within $seconds s"
+    else
+        wait "$PROGRAM_PID"
+        echo "FAIL $PROGRAM: ended with status $? before it showed a face"
+    fi
+    sed 's/^/     /' "$PROGRAM_OUTPUT"
+    finish
+    exit 1
 }
 
 # wait_exit PID SECONDS: 0 when the process ended in time.

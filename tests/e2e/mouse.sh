@@ -6,7 +6,7 @@
 . "$(dirname "$0")/lib.sh"
 fresh_server
 start_program tint_postgreen
-probe wait-window "$CAPTION" 20000 >/dev/null
+wait_face
 # Activated: the face is laid out and takes clicks.
 wait_colour 7 0x006E6432 20 >/dev/null
 shot tint_postgreen_face1

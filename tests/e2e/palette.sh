@@ -48,7 +48,7 @@ look() {
 
 fresh_server
 start_program "tint_$theme"
-probe wait-window "$CAPTION" 20000 >/dev/null
+wait_face
 for face in 0 1 2; do
     if [ "$face" -gt 0 ]; then
         probe click "$CAPTION" Option1 >/dev/null

@@ -262,28 +262,29 @@ RECT FrameOnScreen(HWND form) {
 int Usage() {
     std::fputs(
         "usage: tint_probe syscolor N [N...]          (one line each)\n"
-        "       tint_probe wait-window TITLE [MS]       (prints the client size)\n"
-        "       tint_probe wait-msgbox TITLE [MS]       (prints the message text)\n"
-        "       tint_probe close TITLE\n"
-        "       tint_probe origin TITLE                 (screen coordinates of the client area)\n"
-        "       tint_probe places TITLE                 (what the face shows where, from the top down, the frame first)\n"
-        "       tint_probe minimise|restore TITLE\n"
-        "       tint_probe move TITLE X Y               (the window's top-left corner to X, Y)\n"
-        "       tint_probe cover TITLE MS               (a window of the probe's over the face for MS ms)\n"
-        "       tint_probe title-bar TITLE              (screen coordinates of a point on the caption)\n"
-        "       tint_probe click TITLE CONTROL          (a button, by its design name)\n"
-        "       tint_probe menu TITLE ITEM              (a menu item, by its design name)\n"
-        "       tint_probe faces TITLE [all]            (each visible face, or all: number fields, active, hidden, owned)\n"
-        "       tint_probe centre TITLE CONTROL         (screen coordinates of the control's middle)\n"
-        "       tint_probe checked TITLE CONTROL        (prints 1 or 0)\n"
-        "       tint_probe enabled TITLE CONTROL        (prints 1 or 0)\n"
-        "       tint_probe caption TITLE CONTROL        (a control's caption, windowless ones too)\n"
-        "       tint_probe tooltip TITLE CONTROL        (a control's tool tip)\n"
-        "       tint_probe focus TITLE                  (the control that holds the focus in the face's thread)\n"
-        "       tint_probe click-hidden TITLE CONTROL   (a button of a hidden face)\n"
-        "       tint_probe close-hidden TITLE           (asks a hidden face to close)\n"
-        "       tint_probe malformed TITLE              (asks wrong questions; prints how many were answered)\n"
-        "       tint_probe atoms                        (how many global atoms the session holds)\n",
+        "       tint_probe wait-window WINDOW [MS]      (prints the client size)\n"
+        "       tint_probe wait-msgbox WINDOW [MS]      (prints the message text)\n"
+        "       tint_probe close WINDOW\n"
+        "       tint_probe origin WINDOW                (screen coordinates of the client area)\n"
+        "       tint_probe places WINDOW                (what the face shows where, from the top down, the frame first)\n"
+        "       tint_probe minimise|restore WINDOW\n"
+        "       tint_probe move WINDOW X Y              (the window's top-left corner to X, Y)\n"
+        "       tint_probe cover WINDOW MS              (a window of the probe's over the face for MS ms)\n"
+        "       tint_probe title-bar WINDOW             (screen coordinates of a point on the caption)\n"
+        "       tint_probe click WINDOW CONTROL         (a button, by its design name)\n"
+        "       tint_probe menu WINDOW ITEM             (a menu item, by its design name)\n"
+        "       tint_probe faces WINDOW [all]           (each visible face, or all: number fields, active, hidden, owned)\n"
+        "       tint_probe centre WINDOW CONTROL        (screen coordinates of the control's middle)\n"
+        "       tint_probe checked WINDOW CONTROL       (prints 1 or 0)\n"
+        "       tint_probe enabled WINDOW CONTROL       (prints 1 or 0)\n"
+        "       tint_probe caption WINDOW CONTROL       (a control's caption, windowless ones too)\n"
+        "       tint_probe tooltip WINDOW CONTROL       (a control's tool tip)\n"
+        "       tint_probe focus WINDOW                 (the control that holds the focus in the face's thread)\n"
+        "       tint_probe click-hidden WINDOW CONTROL  (a button of a hidden face)\n"
+        "       tint_probe close-hidden WINDOW          (asks a hidden face to close)\n"
+        "       tint_probe malformed WINDOW             (asks wrong questions; prints how many were answered)\n"
+        "       tint_probe atoms                        (how many global atoms the session holds)\n"
+        "WINDOW is face (the faces' caption) or msgbox (the title of the program's message boxes)\n",
         stderr);
     return 2;
 }
@@ -304,8 +305,15 @@ int wmain(int argc, wchar_t** argv) {
         for (int i = 2; i < argc; ++i) std::printf("0x%08lX\n", static_cast<unsigned long>(::GetSysColor(_wtoi(argv[i]))));
         return 0;
     }
+    // The window is named in ASCII and its caption taken from the program's
+    // own: Wine makes a command line wide by the caller's locale, which may
+    // not hold the Chinese captions.
+    const wchar_t* title = std::wcscmp(argv[2], L"face") == 0     ? tint::faces::kFormCaption
+                           : std::wcscmp(argv[2], L"msgbox") == 0 ? tint::faces::kProgramTitle
+                                                                  : nullptr;
+    if (title == nullptr) return Usage();
     if (command == L"wait-window") {
-        HWND hwnd = WaitFor(argv[2], nullptr, timeout);
+        HWND hwnd = WaitFor(title, nullptr, timeout);
         if (hwnd == nullptr) return 1;
         RECT client{};
         ::GetClientRect(hwnd, &client);
@@ -313,7 +321,7 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (command == L"wait-msgbox") {
-        HWND box = WaitFor(argv[2], L"#32770", timeout);
+        HWND box = WaitFor(title, L"#32770", timeout);
         if (box == nullptr) return 1;
         std::wstring text;
         ::EnumChildWindows(box, CollectText, reinterpret_cast<LPARAM>(&text));
@@ -321,7 +329,7 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (command == L"faces") {
-        FaceList list{argv[2], argc > 3 && std::wcscmp(argv[3], L"all") == 0, L""};
+        FaceList list{title, argc > 3 && std::wcscmp(argv[3], L"all") == 0, L""};
         ::EnumWindows(ListFace, reinterpret_cast<LPARAM>(&list));
         if (!list.out.empty()) list.out.pop_back();
         PrintUtf8(list.out);
@@ -329,7 +337,7 @@ int wmain(int argc, wchar_t** argv) {
     }
     if ((command == L"click-hidden" && argc > 3) || command == L"close-hidden") {
         // No user can reach a hidden face; only a message from outside can.
-        HiddenSearch search{argv[2], nullptr};
+        HiddenSearch search{title, nullptr};
         ::EnumWindows(FindHidden, reinterpret_cast<LPARAM>(&search));
         if (search.found == nullptr) return 1;
         if (command == L"close-hidden") {
@@ -342,7 +350,7 @@ int wmain(int argc, wchar_t** argv) {
         ::PostMessageW(control, BM_CLICK, 0, 0);
         return 0;
     }
-    HWND form = WaitFor(argv[2], nullptr, 0);
+    HWND form = WaitFor(title, nullptr, 0);
     if (form == nullptr) return 1;
     const bool onWindow = argc > 3 && (command == L"centre" || command == L"enabled" || command == L"checked" || command == L"click");
     HWND control = argc > 3 ? ControlWindow(form, argv[3]) : nullptr;

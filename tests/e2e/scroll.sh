@@ -5,6 +5,7 @@
 . "$(dirname "$0")/lib.sh"
 fresh_server
 start_program tint_postgreen
+wait_face
 wait_colour 7 0x006E6432 20 >/dev/null
 read -r ox oy <<<"$(probe origin "$CAPTION")"
 # The early screenshot once the first frame is on the face.

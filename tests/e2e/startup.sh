@@ -16,6 +16,7 @@ fresh_server
 probe syscolor 0 >/dev/null
 started=$(now_ms)
 start_program "tint_$theme"
+wait_face
 set -- ${PRIMARY[$theme]}
 primary=$(wait_colour "$1" "$2" 20)
 elapsed=$(($(now_ms) - started))
