@@ -9,9 +9,11 @@ the top down, the frame first. Each further argument is "NAME" followed by
 what is expected of the part of NAME that nothing above it covers:
   back=RRGGBB   the colour most of it shows, give or take a picture's noise
   text=RRGGBB   the colour of a text drawn on it: most pixels that stand out
-                from its back lie between the back and this colour, as
-                smoothed glyph edges do
+                from its back lie between the back and this colour, channel
+                by channel, as smoothed glyph edges do
 (a window's edge, and an option button's round box, are left out of both)
+  ink=RRGGBB    a text drawn in this colour over a picture, which has no one
+                back colour: some pixels of about this colour
   edge=RRGGBB   the colour most of the bottom row of NAME's rectangle shows
                 (for NAME/border: the outer line of a sunken border)
 
@@ -33,6 +35,7 @@ import ppm  # noqa: E402
 TEXT_PIXELS = 4  # fewer pixels that stand out are no text
 STANDS_OUT = 40  # how far from the back, in the sum of the channels' differences
 NEAR = 12  # how far a back may stray, in the same measure
+SLACK = 16  # how far a glyph's pixel may stray past the back or the text, a channel
 
 
 def read_ppm(path):
@@ -49,25 +52,34 @@ def distance(a, b):
 
 
 def text_colour(back, counts, want):
-    """want when the pixels that stand out from back mostly lie towards it."""
+    """want when the pixels that stand out from back lie between back and
+    want, channel by channel, as a smoothed glyph's blend of the two does
+    (though not along a straight line): most of them, and nearly all of
+    those that stand out the most, the glyphs' cores."""
     b, t = rgb(back), rgb(want)
-    towards = [c - d for c, d in zip(t, b)]
-    norm = sum(v * v for v in towards) ** 0.5
-    out = along = 0
-    for hex_colour, n in counts.items():
-        p = rgb(hex_colour)
-        away = [c - d for c, d in zip(p, b)]
-        if sum(abs(v) for v in away) <= STANDS_OUT:
-            continue
-        out += n
-        length = sum(v * v for v in away) ** 0.5
-        if norm and sum(a * w for a, w in zip(away, towards)) / (length * norm) >= 0.95 and length <= norm * 1.1:
-            along += n
+    # A focus rectangle is drawn by inverting what lies under it.
+    focus = "%06X" % (int(back, 16) ^ 0xFFFFFF)
+    standing = sorted(((distance(c, back), rgb(c), n) for c, n in counts.items() if distance(c, back) > STANDS_OUT and c != focus),
+                      reverse=True)
+    out = sum(n for _, _, n in standing)
     if out < TEXT_PIXELS:
         return "no text on %s" % back
-    if along * 2 > out:
+
+    def between(p):
+        return all(min(x, y) - SLACK <= c <= max(x, y) + SLACK for c, x, y in zip(p, b, t))
+
+    cores = seen = cores_between = 0
+    for _, p, n in standing:
+        if seen >= out // 10 + 1:
+            break
+        take = min(n, out // 10 + 1 - seen)
+        seen += take
+        cores_between += take if between(p) else 0
+    all_between = sum(n for _, p, n in standing if between(p))
+    if all_between * 2 > out and cores_between * 10 >= seen * 8:
         return want
-    return "%d of %d pixels that stand out from %s lie towards it" % (along, out, back)
+    return "%d of %d pixels that stand out from %s, and %d of the %d that stand out most, lie towards it" % (
+        all_between, out, back, cores_between, seen)
 
 
 def read_places(path):
@@ -178,6 +190,9 @@ def main(argv):
                 # A picture's own noise (a JPEG's) may differ by a little.
                 got = counts.most_common(1)[0][0]
                 got = want if distance(got, want) <= NEAR else got
+            elif kind == "ink":
+                inked = sum(n for c, n in counts.items() if distance(c, want) <= 2 * NEAR)
+                got = want if inked >= TEXT_PIXELS else "%d pixels of it" % inked
             else:
                 got = text_colour(counts.most_common(1)[0][0], counts, want)
         if got == want:
