@@ -43,7 +43,8 @@ void PictureBox::PictureChanged() {
 }
 
 void PictureBox::RequireCreated() const {
-    // Drawing needs the box's image, which exists once the form is loaded.
+    // Drawing needs the box's window, which exists once the form is loaded;
+    // it is kept only in a box whose AutoRedraw is on, as the faces' are.
     if (handle_ == 0) Raise(kInvalidProcedureCall);
 }
 

@@ -127,16 +127,16 @@ bool FramePresenter::Present(HDC target, HWND window, int x, int y) {
     drawnBefore_.swap(drawnNow_);
     drawnNow_.clear();
     frameKnown_ = backgroundBack_ = false;
-    const bool copied = changesKnown ? CopyAreas(target, x, y, image_, changed) : ::BitBlt(target, x, y, size_.cx, size_.cy, image_, 0, 0, SRCCOPY) != 0;
     // A minimised window has no client area, and a frame placed by its size
-    // lies where the restored window would show it wrongly: it is not kept,
-    // so the restored window's paint puts the frame where it showed before,
-    // and the next frame goes out whole.
+    // lies where the restored window would show it wrongly: nothing is copied
+    // and the place is not kept, so the restored window's paint puts the
+    // frame where it showed before, and the next frame goes out whole.
     RECT client{};
     if (!::GetClientRect(window, &client) || ::IsRectEmpty(&client)) {
         shownCurrent_ = false;
-        return copied;
+        return true;
     }
+    const bool copied = changesKnown ? CopyAreas(target, x, y, image_, changed) : ::BitBlt(target, x, y, size_.cx, size_.cy, image_, 0, 0, SRCCOPY) != 0;
     shownOn_ = window;
     shownAt_ = {x, y};
     shownCurrent_ = copied;

@@ -55,8 +55,9 @@ void PersistentImage::Fit(HWND box, forms::OleColour backColour) {
 }
 
 void PersistentImage::Drop() {
-    // The presenter first, then the selections, then the device context
-    // and, last, its bitmap.
+    // As the members' own order has it: the presenter is found by the device
+    // context's handle, which the system may hand out again once it is
+    // deleted, and a device context is deleted with its own selections back.
     frames_.reset();
     penIn_.reset();
     fontIn_.reset();

@@ -1,7 +1,7 @@
 // A picture box's persistent image: a memory device context holding a bitmap
-// of the box's inner size, kept for the box's whole life. Drawing goes into
-// it and stays; painting copies it to the screen, and its frame presenter
-// what it shows on other windows.
+// of the box's inner size, kept while the box's AutoRedraw is on. Drawing
+// goes into it and stays; painting copies it to the screen, and its frame
+// presenter what it shows on other windows.
 #pragma once
 
 #include <optional>

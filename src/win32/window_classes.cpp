@@ -78,19 +78,18 @@ LRESULT Win32WindowSystem::HandleMessage(Record& record, HWND hwnd, UINT msg, WP
         case WM_CTLCOLORBTN:
         case WM_CTLCOLORSTATIC: {
             // A button's colours are its design's, system colours read as
-            // they are now; without this the option button's text would be
-            // the window text colour. Push buttons take only the system's.
+            // they are when it paints; without this the option button's text
+            // would be the window text colour. Push buttons take only the
+            // system's, whatever is answered.
             const Record* button = RecordProperty(reinterpret_cast<HWND>(lp));
-            if (button == nullptr || button->spec.kind == forms::ControlKind::TextBox) break;
+            if (button == nullptr || (button->spec.kind != forms::ControlKind::OptionButton && button->spec.kind != forms::ControlKind::CommandButton)) {
+                break;
+            }
             HDC dc = reinterpret_cast<HDC>(wp);
             ::SetTextColor(dc, ToColorRef(button->spec.foreColour));
             ::SetBkColor(dc, ToColorRef(button->spec.backColour));
             return reinterpret_cast<LRESULT>(brushes_.For(button->spec.backColour));
         }
-        case WM_SYSCOLORCHANGE:
-            // Every part of the face that shows a system colour shows the new one.
-            ::RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
-            break;
         case WM_DRAWITEM: {
             const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
             const Record* button = RecordProperty(draw->hwndItem);

@@ -25,6 +25,7 @@ and in the frame's left edge, where the text seldom reaches, the same
 gradient rows.
 Prints an "ok" or "FAIL" line a check; exits 1 when one failed.
 """
+import functools
 import os
 import sys
 from collections import Counter
@@ -68,7 +69,7 @@ def text_colour(back, counts, want):
     def between(p):
         return all(min(x, y) - SLACK <= c <= max(x, y) + SLACK for c, x, y in zip(p, b, t))
 
-    cores = seen = cores_between = 0
+    seen = cores_between = 0
     for _, p, n in standing:
         if seen >= out // 10 + 1:
             break
@@ -78,7 +79,7 @@ def text_colour(back, counts, want):
     all_between = sum(n for _, p, n in standing if between(p))
     if all_between * 2 > out and cores_between * 10 >= seen * 8:
         return want
-    return "%d of %d pixels that stand out from %s, and %d of the %d that stand out most, lie towards it" % (
+    return "%d of %d pixels that stand out from %s, and %d of the %d that stand out most, lie between it and this" % (
         all_between, out, back, cores_between, seen)
 
 
@@ -144,7 +145,7 @@ def main(argv):
     places = [p for p in places if p[0] != "frame"]
     form_at = next(i for i, p in enumerate(places) if p[0] == "form")
     places[form_at:form_at] = frame
-    fx, fy, fw, fh = places[-1][1]
+    fx, fy, fw, fh = dict(places)["form"]
 
     def colour(x, y):
         i = (y * width + x) * 3
@@ -153,15 +154,18 @@ def main(argv):
     def inside(x, y, rect):
         return rect[0] <= x < rect[0] + rect[2] and rect[1] <= y < rect[1] + rect[3]
 
+    @functools.lru_cache(maxsize=None)
     def own(index, inset=0, box=0):
         # What of the place no place above it covers, within the face.
         x0, y0, w, h = places[index][1]
         x0, y0, w, h = x0 + inset + box, y0 + inset, w - 2 * inset - box, h - 2 * inset
         above = [p[1] for p in places[:index]]
+        seen = Counter()
         for y in range(max(y0, fy), min(y0 + h, fy + fh, height)):
             for x in range(max(x0, fx), min(x0 + w, fx + fw, width)):
                 if not any(inside(x, y, r) for r in above):
-                    yield colour(x, y)
+                    seen[colour(x, y)] += 1
+        return seen
 
     failed = 0
     args = argv[3:]
@@ -183,7 +187,7 @@ def main(argv):
         else:
             # A window's edge is left out, and an option button's round box.
             windowed = any(p[0] == name + "/border" for p in places)
-            counts = Counter(own(index, 3 if windowed else 0, 16 if name.startswith("Option") else 0))
+            counts = own(index, 3 if windowed else 0, 16 if name.startswith("Option") else 0)
             if not counts:
                 got = "nothing"
             elif kind == "back":

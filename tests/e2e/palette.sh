@@ -27,17 +27,27 @@ sys() {
     printf '%s%s%s\n' "${v:4:2}" "${v:2:2}" "${v:0:2}"
 }
 
-# judge: counts the checks palette.py printed.
+# judge ARGS...: palette.py's checks, counted; a judge that fell over is a
+# failed check too.
 judge() {
-    local line
+    local out status line
+    out=$(python3 "$E2E/palette.py" "$@")
+    status=$?
     while IFS= read -r line; do
         echo "$line"
         case $line in
             ok*) passed=$((passed + 1)) ;;
             FAIL*) failed=$((failed + 1)) ;;
         esac
-    done
+    done <<<"$out"
+    if [ "$status" -ne 0 ] && ! grep -q '^FAIL' <<<"$out"; then
+        failed=$((failed + 1))
+        echo "FAIL palette.py ended with status $status"
+    fi
 }
+
+# Another face than before, and the active one.
+another_active() { [ "$1" != "$2" ] && matches "$1" ' active'; }
 
 # look NAME: the screen and what stands where on it.
 look() {
@@ -54,11 +64,12 @@ wait_face
 step=0
 for face in 0 1 2 0; do
     if [ "$step" -gt 0 ]; then
+        shown=$(probe faces "$CAPTION")
         probe click "$CAPTION" Option1 >/dev/null
         probe click "$CAPTION" Command2 >/dev/null
+        poll another_active "$shown" 10 probe faces "$CAPTION" >/dev/null
     fi
     set -- ${faces[$face]}
-    until_matches " active" 10 probe faces "$CAPTION" >/dev/null
     # The activation's colours, and the repaint they bring, take a moment.
     sleep 1.5
     face_name="palette_${theme}_$step"
@@ -75,18 +86,18 @@ for face in 0 1 2 0; do
         [ "$theme" = peach ] && expected+=(lblClock back=000000)
     fi
     echo "$theme face $((face + 1)) (step $((step + 1))): button face $b, button text $t, button highlight $h"
-    judge < <(python3 "$E2E/palette.py" "$SHOTS/$face_name.ppm" "$SHOTS/$face_name.places" "${expected[@]}")
+    judge "$SHOTS/$face_name.ppm" "$SHOTS/$face_name.places" "${expected[@]}"
     step=$((step + 1))
 done
 
-# The window states, each against the look before it. The show goes on
-# between the looks, so outside the frame all must be as it was, and in the
-# frame only its left edge is compared, where the text seldom reaches.
-state() {  # state NAME: the look after a change, against the look before it
-    sleep 0.5
+# The window states, each against the look before them all. The show goes
+# on between the looks, so outside the frame all must be as it was, and in
+# the frame only its left edge is compared, where the text seldom reaches.
+# Coming back, the face is activated again, which takes as long as above.
+state() {  # state NAME: the look after a change
+    sleep 1.5
     look "${before}_$1"
-    judge < <(python3 "$E2E/palette.py" --same "$theme $1" "$SHOTS/$before.ppm" "$SHOTS/$before.places" \
-        "$SHOTS/${before}_$1.ppm" "$SHOTS/${before}_$1.places")
+    judge --same "$theme $1" "$SHOTS/$before.ppm" "$SHOTS/$before.places" "$SHOTS/${before}_$1.ppm" "$SHOTS/${before}_$1.places"
 }
 before="palette_${theme}_states"
 look "$before"

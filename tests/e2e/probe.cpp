@@ -268,7 +268,6 @@ int Usage() {
         "       tint_probe origin WINDOW                (screen coordinates of the client area)\n"
         "       tint_probe places WINDOW                (what the face shows where, from the top down, the frame first)\n"
         "       tint_probe minimise|restore WINDOW\n"
-        "       tint_probe move WINDOW X Y              (the window's top-left corner to X, Y)\n"
         "       tint_probe cover WINDOW MS              (a window of the probe's over the face for MS ms)\n"
         "       tint_probe title-bar WINDOW             (screen coordinates of a point on the caption)\n"
         "       tint_probe click WINDOW CONTROL         (a button, by its design name)\n"
@@ -424,10 +423,6 @@ int wmain(int argc, wchar_t** argv) {
         ::ShowWindowAsync(form, command == L"minimise" ? SW_MINIMIZE : SW_RESTORE);
         return 0;
     }
-    if (command == L"move" && argc > 4) {
-        ::SetWindowPos(form, nullptr, _wtoi(argv[3]), _wtoi(argv[4]), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
-        return 0;
-    }
     if (command == L"title-bar") {
         RECT whole{};
         ::GetWindowRect(form, &whole);
@@ -437,7 +432,8 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (command == L"cover" && argc > 3) {
         // Another program's window over the face, gone again: what it
-        // covered is the face's to paint.
+        // covered is the face's to paint. It takes the activation while it
+        // is there, as another program's window would.
         RECT whole{};
         ::GetWindowRect(form, &whole);
         HWND cover = ::CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"Static", L"", WS_POPUP | WS_VISIBLE | SS_BLACKRECT, whole.left + 40,
