@@ -126,7 +126,7 @@ public:
     virtual Picture LoadPicture(const std::wstring& name) = 0;
     virtual void SetPicture(Handle control, const Picture& picture) = 0;
 
-    // A picture box's persistent image, there while its AutoRedraw is on:
+    // A picture box's persistent image, made when its AutoRedraw comes on:
     // made from what the box shows when it comes, drawing goes into it and
     // stays; its device context is what the box's hDC gives. Coordinates are
     // pixels of the box's inner area. A box without one paints its back

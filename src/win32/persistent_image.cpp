@@ -54,20 +54,6 @@ void PersistentImage::Fit(HWND box, forms::OleColour backColour) {
     frames_->Forget(size);
 }
 
-void PersistentImage::Drop() {
-    // As the members' own order has it: the presenter is found by the device
-    // context's handle, which the system may hand out again once it is
-    // deleted, and a device context is deleted with its own selections back.
-    frames_.reset();
-    penIn_.reset();
-    fontIn_.reset();
-    bitmapIn_.reset();
-    dc_ = OwnedDC();
-    bitmap_ = OwnedBitmap();
-    font_ = nullptr;
-    size_ = {};
-}
-
 void PersistentImage::Reset(forms::OleColour backColour, const forms::Picture& picture) {
     RECT all{0, 0, size_.cx, size_.cy};
     FillWith(dc_.Get(), all, backColour);

@@ -1,5 +1,5 @@
 // A picture box's persistent image: a memory device context holding a bitmap
-// of the box's inner size, kept while the box's AutoRedraw is on. Drawing
+// of the box's inner size, made when the box's AutoRedraw comes on. Drawing
 // goes into it and stays; painting copies it to the screen, and its frame
 // presenter what it shows on other windows.
 #pragma once
@@ -25,8 +25,6 @@ public:
     // Follows the box's inner area; what was drawn stays, new area gets the
     // back colour.
     void Fit(HWND box, forms::OleColour backColour);
-    // Gone, with everything drawn in it: the box paints afresh again.
-    void Drop();
 
     bool Exists() const { return dc_.Get() != nullptr; }
     HDC DC() const { return dc_.Get(); }

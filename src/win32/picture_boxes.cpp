@@ -20,15 +20,13 @@ void Win32WindowSystem::SetPicture(forms::Handle control, const forms::Picture& 
 void Win32WindowSystem::SetAutoRedraw(forms::Handle box, bool on) {
     Record& record = Lookup(box);
     record.spec.autoRedraw = on;
-    if (on == record.image.Exists()) return;
-    if (on) {
-        // What the box shows now, in the colours now in force, is where the
-        // image starts; from then on it keeps what is drawn as it was drawn.
-        record.image.Make(record.hwnd, record.spec, fonts_.For(record.spec.font));
-        record.imageFontCurrent = true;
-    } else {
-        record.image.Drop();
-    }
+    // Turned off, what was drawn stays as the box's background, as in the
+    // forms run-time; no face turns it off.
+    if (!on || record.image.Exists()) return;
+    // What the box shows now, in the colours now in force, is where the
+    // image starts; from then on it keeps what is drawn as it was drawn.
+    record.image.Make(record.hwnd, record.spec, fonts_.For(record.spec.font));
+    record.imageFontCurrent = true;
     Redraw(record);
 }
 

@@ -75,16 +75,13 @@ LRESULT Win32WindowSystem::HandleMessage(Record& record, HWND hwnd, UINT msg, WP
             // since the cue is drawn by inverting.
             Redraw(record);
             return 0;
-        case WM_CTLCOLORBTN:
         case WM_CTLCOLORSTATIC: {
-            // A button's colours are its design's, system colours read as
-            // they are when it paints; without this the option button's text
-            // would be the window text colour. Push buttons take only the
-            // system's, whatever is answered.
+            // The option button's colours are its design's, system colours
+            // read as they are when it paints; without this its text would be
+            // the window text colour. Push buttons take the system's button
+            // colours, which are their design's, whatever is answered.
             const Record* button = RecordProperty(reinterpret_cast<HWND>(lp));
-            if (button == nullptr || (button->spec.kind != forms::ControlKind::OptionButton && button->spec.kind != forms::ControlKind::CommandButton)) {
-                break;
-            }
+            if (button == nullptr || button->spec.kind != forms::ControlKind::OptionButton) break;
             HDC dc = reinterpret_cast<HDC>(wp);
             ::SetTextColor(dc, ToColorRef(button->spec.foreColour));
             ::SetBkColor(dc, ToColorRef(button->spec.backColour));

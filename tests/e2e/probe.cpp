@@ -12,8 +12,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cwchar>
-#include <map>
 #include <string>
+#include <vector>
 
 #include "faces/control_ids.h"
 #include "win32/probe_protocol.h"
@@ -218,35 +218,6 @@ RECT ClientOnScreen(HWND hwnd) {
     return r;
 }
 
-// What the face shows, from the top down: each window after the windows and
-// labels it holds, which lie above it, and its own windowed children in
-// their stacking order before its labels, which lie below them. Each line
-// gives the inner area as far as the containers let it show; a window's
-// whole rectangle, border included, follows as a line of the name with
-// "/border" added.
-void ListPlaces(HWND hwnd, const std::wstring& name, RECT shown, const std::map<std::wstring, std::wstring>& windowless, std::wstring& out) {
-    RECT inner = ClientOnScreen(hwnd), whole{};
-    ::GetWindowRect(hwnd, &whole);
-    ::IntersectRect(&whole, &whole, &shown);
-    ::IntersectRect(&inner, &inner, &shown);
-    for (HWND child = ::GetWindow(hwnd, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
-        if (!::IsWindowVisible(child)) continue;
-        const std::wstring childName(tint::faces::ControlNameOf(::GetDlgCtrlID(child)));
-        if (!childName.empty()) ListPlaces(child, childName, inner, windowless, out);
-    }
-    for (const auto& [label, line] : windowless) {
-        if (line.compare(0, name.size() + 1, name + L" ") != 0) continue;
-        RECT r{};
-        if (std::swscanf(line.c_str() + name.size(), L"%ld %ld %ld %ld", &r.left, &r.top, &r.right, &r.bottom) != 4) continue;
-        r.right += r.left;
-        r.bottom += r.top;
-        ::IntersectRect(&r, &r, &inner);
-        out += PlaceLine(label, r);
-    }
-    out += PlaceLine(name, inner);
-    if (name != L"form") out += PlaceLine(name + L"/border", whole);
-}
-
 // The frame the face copies from its hidden drawing area: centred on the
 // client area, the offsets rounded as the face rounds them, ties to even.
 RECT FrameOnScreen(HWND form) {
@@ -259,6 +230,38 @@ RECT FrameOnScreen(HWND form) {
     return frame;
 }
 
+// A windowless control as the face places it: its container's name and where it is.
+struct Windowless {
+    std::wstring name, container;
+    RECT rect;
+};
+
+// What the face shows, from the top down: each window after the windows and
+// labels it holds, which lie above it, and its own windowed children in
+// their stacking order before its labels, which lie below them; the frame,
+// drawn on the face, lies right above the face's own background. Each line
+// gives the inner area as far as the containers let it show; a window's
+// whole rectangle, border included, follows as a line of the name with
+// "/border" added.
+void ListPlaces(HWND hwnd, const std::wstring& name, RECT shown, const std::vector<Windowless>& windowless, std::wstring& out) {
+    RECT inner = ClientOnScreen(hwnd), whole{};
+    ::GetWindowRect(hwnd, &whole);
+    ::IntersectRect(&whole, &whole, &shown);
+    ::IntersectRect(&inner, &inner, &shown);
+    for (HWND child = ::GetWindow(hwnd, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (!::IsWindowVisible(child)) continue;
+        const std::wstring childName(tint::faces::ControlNameOf(::GetDlgCtrlID(child)));
+        if (!childName.empty()) ListPlaces(child, childName, inner, windowless, out);
+    }
+    for (const Windowless& label : windowless) {
+        RECT r{};
+        if (label.container == name && ::IntersectRect(&r, &label.rect, &inner)) out += PlaceLine(label.name, r);
+    }
+    if (name == L"form") out += PlaceLine(L"frame", FrameOnScreen(hwnd));
+    out += PlaceLine(name, inner);
+    if (name != L"form") out += PlaceLine(name + L"/border", whole);
+}
+
 int Usage() {
     std::fputs(
         "usage: tint_probe syscolor N [N...]          (one line each)\n"
@@ -266,7 +269,7 @@ int Usage() {
         "       tint_probe wait-msgbox WINDOW [MS]      (prints the message text)\n"
         "       tint_probe close WINDOW\n"
         "       tint_probe origin WINDOW                (screen coordinates of the client area)\n"
-        "       tint_probe places WINDOW                (what the face shows where, from the top down, the frame first)\n"
+        "       tint_probe places WINDOW                (what the face shows where, from the top down)\n"
         "       tint_probe minimise|restore WINDOW\n"
         "       tint_probe cover WINDOW MS              (a window of the probe's over the face for MS ms)\n"
         "       tint_probe title-bar WINDOW             (screen coordinates of a point on the caption)\n"
@@ -407,12 +410,18 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (command == L"places") {
-        std::map<std::wstring, std::wstring> windowless;
+        std::vector<Windowless> windowless;
         for (const wchar_t* name : {L"Label1", L"Label2", L"Label3", L"lblMusic", L"lblClock"}) {
             std::wstring place;
-            if (Ask(form, tint::probe::kPlace, name, place) && !place.empty()) windowless[name] = place;
+            wchar_t container[65] = {};
+            RECT r{};
+            if (!Ask(form, tint::probe::kPlace, name, place) ||
+                std::swscanf(place.c_str(), L"%64ls %ld %ld %ld %ld", container, &r.left, &r.top, &r.right, &r.bottom) != 5) {
+                continue;
+            }
+            windowless.push_back({name, container, {r.left, r.top, r.left + r.right, r.top + r.bottom}});
         }
-        std::wstring out = PlaceLine(L"frame", FrameOnScreen(form));
+        std::wstring out;
         RECT screen{0, 0, ::GetSystemMetrics(SM_CXVIRTUALSCREEN), ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
         ListPlaces(form, L"form", screen, windowless, out);
         out.pop_back();
